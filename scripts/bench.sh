@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release and runs them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DORBIVANE_BENCH=ON
+cmake --build build/release -j "$(nproc)"
+for b in orbit_bench catalogue_bench; do
+  "build/release/bench/$b" "$@"
+done
