@@ -1,0 +1,124 @@
+// Whole-file and line-oriented file access: the object list and the
+// coastline file are read through these.
+#include "foundation/ov_fio.h"
+
+#include <climits>
+#include <cstdlib>
+
+#include <sys/stat.h>
+
+#include "foundation/ov_fsys.h"
+
+int fio_load(const char* path, void* buf, int len)
+{
+    FILE* f = fio_open(path, "rb");
+    if (!f)
+        return kFioCannotOpen;
+    // A negative length asks for nothing.
+    const size_t want = len > 0 ? static_cast<size_t>(len) : 0;
+    const size_t got = std::fread(buf, 1, want, f);
+    std::fclose(f);
+    return got == want ? kFioOk : kFioShortRead;
+}
+
+int fio_save(const char* path, const void* data, int len)
+{
+    FILE* f = fio_open(path, "wb");
+    if (!f)
+        return kFioCannotOpen;
+    const size_t want = len > 0 ? static_cast<size_t>(len) : 0;
+    const size_t put = std::fwrite(data, 1, want, f);
+    std::fclose(f);
+    return put == want ? kFioOk : kFioShortWrite;
+}
+
+int fio_malloc(const char* path, void** buf, uint32_t* size)
+{
+    uint32_t n = 0;
+    if (fsys_size(path, &n) != 0)
+        return kFioNoSize;
+    // All bits set stands for 4 GiB or more, which is never loaded whole,
+    // even where such an allocation might succeed.
+    if (n == UINT32_MAX)
+        return kFioNoMemory;
+    // One byte for an empty file, so the caller always gets a buffer to free.
+    void* mem = std::malloc(n ? n : 1);
+    if (!mem)
+        return kFioNoMemory;
+    FILE* f = fio_open(path, "rb");
+    if (!f) {
+        std::free(mem);
+        return kFioCannotOpen;
+    }
+    const size_t got = std::fread(mem, 1, n, f);
+    std::fclose(f);
+    if (got != n) {
+        std::free(mem);
+        return kFioShortRead;
+    }
+    *buf = mem;
+    *size = n;
+    return kFioOk;
+}
+
+int32_t fio_tell_end(FILE* f)
+{
+    if (!f)
+        return -1;
+    fpos_t pos;
+    if (std::fgetpos(f, &pos) != 0 || std::fseek(f, 0, SEEK_END) != 0)
+        return -1;
+    const long end = std::ftell(f);
+    if (std::fsetpos(f, &pos) != 0)
+        return -1;
+    // A size past 32 bits is as unknown as a failed ftell.
+    return end < 0 || end > INT32_MAX ? -1 : static_cast<int32_t>(end);
+}
+
+unsigned fio_read_line(char* buf, unsigned len, FILE* f)
+{
+    unsigned i = 0;
+    for (int c; f && (c = std::fgetc(f)) != EOF;) {
+        if (c == '\n')
+            break;
+        if (c == '\r') {
+            const int next = std::fgetc(f);
+            if (next != '\n' && next != EOF)
+                std::ungetc(next, f);
+            break;
+        }
+        if (i < len)
+            buf[i] = static_cast<char>(c);
+        // Saturate rather than wrap, so a huge line never writes over its start.
+        if (i != UINT_MAX)
+            ++i;
+    }
+    // No room at all means nothing may be written.
+    if (len > 0)
+        buf[i < len ? i : len - 1] = '\0';
+    return i;
+}
+
+static FILE* s_refuseDir(FILE* f)
+{
+    struct stat st;
+    if (f && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
+        std::fclose(f);
+        return nullptr;
+    }
+    return f;
+}
+
+FILE* fio_open(const char* path, const char* mode)
+{
+    if (!path || !mode)
+        return nullptr;
+    return s_refuseDir(std::fopen(path, mode));
+}
+
+FILE* fio_reopen(const char* path, const char* mode, FILE* f)
+{
+    if (!path || !mode || !f)
+        return nullptr;
+    return s_refuseDir(std::freopen(path, mode, f));
+}
