@@ -1,0 +1,48 @@
+// The INI document: named sections of named text values, read from and
+// written to the settings file, with typed reads and writes of one value.
+#pragma once
+
+#include <istream>
+#include <map>
+#include <ostream>
+#include <string>
+
+// Keys of one section and their values, in byte order.
+using CIniSection = std::map<std::string, std::string>;
+
+class CIniFile {
+public:
+    CIniFile() = default;
+    explicit CIniFile(const std::string& fileName);
+    explicit CIniFile(std::istream& in);
+
+    // 0 read whole (or nothing readable), 1 "[" without "]", 2 "[]",
+    // 3 key before any section, 4 line without "=", 5 empty key.
+    int Load(const std::string& fileName);
+    int load(std::istream& in);
+    int load(const std::string& text);
+
+    void Save(const std::string& fileName) const;
+    void save(std::ostream& out) const;
+
+    CIniSection* GetSection(const char* name);
+
+    bool Get(const char* section, const char* key, std::string& value) const;
+    bool Set(const char* section, const char* key, const std::string& value);
+    bool Set(const char* section, const char* key, const char* value);
+
+    bool Get(const char* section, const char* key, int& value) const;
+    bool Set(const char* section, const char* key, int value);
+
+    // Space-separated number lists; the result counts every number read,
+    // also those beyond the n that fit into values.
+    int Get(const char* section, const char* key, int* values, unsigned n) const;
+    int Get(const char* section, const char* key, unsigned char* values, unsigned n) const;
+    bool Set(const char* section, const char* key, const int* values, unsigned n);
+    bool Set(const char* section, const char* key, const unsigned char* values, unsigned n);
+
+private:
+    const std::string* find(const char* section, const char* key) const;
+
+    std::map<std::string, CIniSection> m_sections;
+};

@@ -1,0 +1,245 @@
+// Changing a setting: one typed setter per field with its range or text
+// rule, and the id setters through which the console changes settings.
+#include "settings/var_set.h"
+
+#include "foundation/ov_fsys.h"
+#include "foundation/ov_str.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr size_t kMaxLen = kVarStrSize - 1;
+
+char s_buf[kVarStrSize];
+
+// Every negative value fails too: the bounds are tested unsigned.
+bool s_inRange(int value, uint32_t lo, uint32_t hi)
+{
+    const uint32_t u = static_cast<uint32_t>(value);
+    return u >= lo && u <= hi;
+}
+
+// Pads with NULs and never touches the terminator at the 261st character.
+// The text may be the field itself (a setting set to what it holds).
+void s_copy(char* field, const char* text)
+{
+    const size_t n = text != nullptr ? strnlen(text, kMaxLen) : 0;
+    if (n > 0)
+        std::memmove(field, text, n);
+    std::memset(field + n, 0, kMaxLen - n);
+}
+
+// The text trimmed in s_buf, or the fallback when nothing is left.
+const char* get_trim(const char* text, const char* fallback)
+{
+    s_copy(s_buf, text);
+    s_buf[kMaxLen] = '\0';
+    str_trim(s_buf);
+    if (s_buf[0] == '\0' && fallback != nullptr)
+        s_copy(s_buf, fallback);
+    return s_buf;
+}
+
+// A folder setting ends in a separator, so that names join without one.
+// A text that already fills the field is kept as it is rather than cut.
+void s_appendSep(char* field)
+{
+    const size_t n = std::strlen(field);
+    if (n == 0 || n >= kMaxLen || field[n - 1] == kDirSep)
+        return;
+    field[n] = kDirSep;
+    field[n + 1] = '\0';
+}
+
+} // namespace
+
+// --- by id ----------------------------------------------------------------
+
+// Colours are read where they are drawn, so none needs more than the store.
+bool var_set_color(int id, const color4b_t& value)
+{
+    switch (id) {
+    case VAR_CON_BG_COLOR: return var_set_con_bg_color(value);
+    case VAR_CON_FG_COLOR: return var_set_con_fg_color(value);
+    case VAR_INFO_BG_COLOR: return var_set_info_bg_color(value);
+    case VAR_INFO_LABEL_COLOR: return var_set_info_label_color(value);
+    case VAR_INFO_NAME_COLOR: return var_set_info_name_color(value);
+    case VAR_INFO_VALUE_COLOR: return var_set_info_value_color(value);
+    case VAR_PLOT_BG_COLOR: return var_set_plot_bg_color(value);
+    case VAR_LAT_COLOR: return var_set_lat_color(value);
+    case VAR_LON_COLOR: return var_set_lon_color(value);
+    case VAR_LINES_COLOR: return var_set_lines_color(value);
+    case VAR_OBJ_COLOR: return var_set_obj_color(value);
+    case VAR_OBJ_LABEL_COLOR: return var_set_obj_label_color(value);
+    case VAR_PATH_COLOR: return var_set_path_color(value);
+    default: return true;
+    }
+}
+
+// Read-only and unknown ids are accepted and change nothing.
+bool var_set_int(int id, int value)
+{
+    switch (id) {
+    case VAR_INFO_POS: return var_set_info_pos(value);
+    case VAR_INFO_SHOW: return var_set_info_show(value);
+    case VAR_PLOT_PADDING: return var_set_plot_padding(value);
+    case VAR_LAT_SHOW: return var_set_lat_show(value != 0);
+    case VAR_LON_SHOW: return var_set_lon_show(value != 0);
+    case VAR_LINES_SHOW: return var_set_lines_show(value != 0);
+    case VAR_OBJ_SIZE: return var_set_obj_size(value);
+    case VAR_PATH_ORBITS: return var_set_path_orbits(value);
+    case VAR_PATH_SIZE: return var_set_path_size(value);
+    default: return true;
+    }
+}
+
+// The two program folders (40, 41) cannot be set.
+bool var_set_str(int id, const char* text)
+{
+    switch (id) {
+    case VAR_CON_FONT: var_set_con_font(text); break;
+    case VAR_LINES_DATA: var_set_lines_data(text); break;
+    case VAR_OBJ_DATA: var_set_obj_data(text); break;
+    case VAR_OBJ_LABEL_FONT: var_set_obj_label_font(text); break;
+    case VAR_USER_APP_PATH: var_set_user_app_path(text); break;
+    case VAR_USER_DATA_PATH: var_set_user_data_path(text); break;
+    case VAR_WIN_FONT: var_set_win_font(text); break;
+    default: break;
+    }
+    return true;
+}
+
+// --- colours --------------------------------------------------------------
+
+bool var_set_con_bg_color(const color4b_t& value) { g_var.con.bg_color = value; return true; }
+bool var_set_con_fg_color(const color4b_t& value) { g_var.con.fg_color = value; return true; }
+bool var_set_info_bg_color(const color4b_t& value) { g_var.info.bg_color = value; return true; }
+bool var_set_info_label_color(const color4b_t& value) { g_var.info.label_color = value; return true; }
+bool var_set_info_name_color(const color4b_t& value) { g_var.info.name_color = value; return true; }
+bool var_set_info_value_color(const color4b_t& value) { g_var.info.value_color = value; return true; }
+bool var_set_lat_color(const color4b_t& value) { g_var.lat.color = value; return true; }
+bool var_set_lon_color(const color4b_t& value) { g_var.lon.color = value; return true; }
+bool var_set_lines_color(const color4b_t& value) { g_var.lines.color = value; return true; }
+bool var_set_obj_color(const color4b_t& value) { g_var.obj.color = value; return true; }
+bool var_set_obj_label_color(const color4b_t& value) { g_var.obj.label.color = value; return true; }
+bool var_set_path_color(const color4b_t& value) { g_var.path.color = value; return true; }
+bool var_set_plot_bg_color(const color4b_t& value) { g_var.plot.bg_color = value; return true; }
+
+// --- numbers and flags ----------------------------------------------------
+
+bool var_set_lat_show(bool value) { g_var.lat.show = value; return true; }
+bool var_set_lon_show(bool value) { g_var.lon.show = value; return true; }
+bool var_set_lines_show(bool value) { g_var.lines.show = value; return true; }
+
+bool var_set_info_show(int value)
+{
+    g_var.info.show = value != 0;
+    return true;
+}
+
+bool var_set_info_pos(int value)
+{
+    if (!s_inRange(value, 0, 3))
+        return false;
+    g_var.info.pos = value;
+    return true;
+}
+
+bool var_set_plot_padding(int value)
+{
+    if (!s_inRange(value, 0, 200))
+        return false;
+    g_var.plot.padding = static_cast<uint8_t>(value);
+    return true;
+}
+
+bool var_set_obj_size(int value)
+{
+    if (!s_inRange(value, 1, 15))
+        return false;
+    g_var.obj.size = value;
+    return true;
+}
+
+bool var_set_obj_label_show(int value)
+{
+    if (!s_inRange(value, 0, 2))
+        return false;
+    g_var.obj.label.show = value;
+    return true;
+}
+
+bool var_set_path_orbits(int value)
+{
+    if (!s_inRange(value, 1, 8))
+        return false;
+    g_var.path.orbits = static_cast<uint8_t>(value);
+    return true;
+}
+
+bool var_set_path_show(int value)
+{
+    if (!s_inRange(value, 0, 2))
+        return false;
+    g_var.path.show = static_cast<uint8_t>(value);
+    return true;
+}
+
+bool var_set_path_size(int value)
+{
+    if (!s_inRange(value, 1, 15))
+        return false;
+    g_var.path.size = static_cast<uint8_t>(value);
+    return true;
+}
+
+// The projection cycle replaces an unknown id by its first projection.
+bool var_set_plot_projection(int value)
+{
+    g_var.plot.projection = value;
+    return true;
+}
+
+bool var_set_sel_catnum(int value)
+{
+    g_var.sel.catnum = value;
+    return true;
+}
+
+bool var_set_sel_obj(void* obj)
+{
+    g_var.sel.obj = static_cast<object_t*>(obj);
+    return true;
+}
+
+// --- texts ----------------------------------------------------------------
+
+bool var_set_con_font(const char* text) { s_copy(g_var.con.font, text); return true; }
+bool var_set_lines_data(const char* text) { s_copy(g_var.lines.data, text); return true; }
+bool var_set_obj_label_font(const char* text) { s_copy(g_var.obj.label.font, text); return true; }
+bool var_set_win_font(const char* text) { s_copy(g_var.win.font, text); return true; }
+
+bool var_set_obj_data(const char* text)
+{
+    s_copy(g_var.obj.data, get_trim(text, "datamgr.txt"));
+    return true;
+}
+
+bool var_set_user_app_path(const char* text)
+{
+    s_copy(g_var.user.app_path, text);
+    s_appendSep(g_var.user.app_path);
+    return true;
+}
+
+bool var_set_user_data_path(const char* text)
+{
+    get_trim(text, nullptr);
+    // When the lookup fails s_buf stays empty: no data folder, bare names.
+    if (s_buf[0] == '\0')
+        fsys_getDocumentsPath(s_buf);
+    s_copy(g_var.user.data_path, s_buf);
+    s_appendSep(g_var.user.data_path);
+    return true;
+}

@@ -1,0 +1,317 @@
+// Tests of the INI document: parser result codes, writer order, typed
+// reads with clamping and the number lists.
+#include "foundation/CIniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string saved(const CIniFile& ini)
+{
+    std::ostringstream out;
+    ini.save(out);
+    return out.str();
+}
+
+std::string value(const CIniFile& ini, const char* section, const char* key)
+{
+    std::string v = "<missing>";
+    ini.Get(section, key, v);
+    return v;
+}
+
+struct TempDir {
+    std::string path;
+    TempDir()
+    {
+        char tmpl[] = "/tmp/ov_ini_XXXXXX";
+        const char* dir = mkdtemp(tmpl);
+        path = dir ? dir : "";
+    }
+    ~TempDir() { std::filesystem::remove_all(path); }
+};
+
+} // namespace
+
+TEST(CIniFile, ParserResultCodesStopAtTheBadLine)
+{
+    struct Case {
+        const char* text;
+        int code;
+        const char* kept; // the document as written afterwards
+    };
+    const Case kCases[] = {
+        {"", 0, ""},
+        {"[A]\nk=v\n", 0, "[A]\nk=v\n"},
+        {"[A]\nk=v\n[B\nx=1\n", 1, "[A]\nk=v\n"},
+        {"[A]\nk=v\n[]\nx=1\n", 2, "[A]\nk=v\n"},
+        {"k=v\n[A]\nx=1\n", 3, ""},
+        {"[A]\nk=v\njust words\n[B]\nx=1\n", 4, "[A]\nk=v\n"},
+        {"[A]\nk=v\n=1\n[B]\nx=1\n", 5, "[A]\nk=v\n"},
+        {"[A]\nk=v\n  = 1\n", 5, "[A]\nk=v\n"},
+        {"[A]\na=1\n[B]\nb=2\nbad\nc=3\n", 4, "[A]\na=1\n[B]\nb=2\n"},
+    };
+    for (const auto& c : kCases) {
+        CIniFile ini;
+        EXPECT_EQ(ini.load(std::string(c.text)), c.code) << c.text;
+        EXPECT_EQ(saved(ini), c.kept) << c.text;
+    }
+}
+
+TEST(CIniFile, LoadingEmptiesTheDocumentFirst)
+{
+    CIniFile ini;
+    ini.Set("Old", "k", "v");
+    EXPECT_EQ(ini.load(std::string("[New]\nk=v\n")), 0);
+    EXPECT_EQ(saved(ini), "[New]\nk=v\n");
+
+    std::istringstream failed;
+    failed.setstate(std::ios::failbit);
+    EXPECT_EQ(ini.load(failed), 0);
+    EXPECT_EQ(saved(ini), "");
+}
+
+TEST(CIniFile, SectionLinesKeepInnerBlanksAndIgnoreTrailingText)
+{
+    CIniFile ini;
+    ASSERT_EQ(ini.load(std::string("  [ Info Color ] trailing\nk = v\n")), 0);
+    EXPECT_EQ(value(ini, " Info Color ", "k"), "v");
+    EXPECT_EQ(ini.GetSection("Info Color"), nullptr);
+    EXPECT_NE(ini.GetSection(" Info Color "), nullptr);
+}
+
+TEST(CIniFile, KeyLinesSplitAtTheFirstEqualsAndTrim)
+{
+    CIniFile ini;
+    ASSERT_EQ(ini.load(std::string("[S]\n"
+                                   "  a  =  x = y ; not a comment \r\n"
+                                   "b=\n"
+                                   "c\t=\t\v\n"
+                                   "K=upper\n"
+                                   "k=first\n"
+                                   "k=last\n"
+                                   "\t; indented comment\n"
+                                   "# comment = no key\n"
+                                   "\r\n"
+                                   "\n")),
+              0);
+    EXPECT_EQ(value(ini, "S", "a"), "x = y ; not a comment");
+    EXPECT_EQ(value(ini, "S", "b"), "");
+    EXPECT_EQ(value(ini, "S", "c"), "");
+    EXPECT_EQ(value(ini, "S", "K"), "upper");
+    EXPECT_EQ(value(ini, "S", "k"), "last");
+    EXPECT_EQ(value(ini, "S", "# comment"), "<missing>");
+    EXPECT_EQ(ini.GetSection("S")->size(), 5u);
+}
+
+TEST(CIniFile, RepeatedSectionsMergeTheirKeys)
+{
+    CIniFile ini;
+    ASSERT_EQ(ini.load(std::string("[A]\nx=1\n[B]\ny=2\n[A]\nz=3\nx=4")), 0);
+    EXPECT_EQ(saved(ini), "[A]\nx=4\nz=3\n[B]\ny=2\n");
+}
+
+TEST(CIniFile, WriterSortsSectionsAndKeysByteWise)
+{
+    CIniFile ini;
+    ini.Set("Window", "Rect", "r");
+    ini.Set("Info Color", "Name", "n");
+    ini.Set("Info Color", "Background", "b");
+    ini.Set("Console", "Max", "0");
+    ini.Set("Info", "Pos", "0");
+    ini.Set("info", "pos", "1");
+    ini.Set("Empty", "k", "v");
+    ini.GetSection("Empty")->clear();
+    EXPECT_EQ(saved(ini),
+              "[Console]\nMax=0\n[Empty]\n[Info]\nPos=0\n[Info Color]\nBackground=b\nName=n\n"
+              "[Window]\nRect=r\n[info]\npos=1\n");
+}
+
+TEST(CIniFile, SavedDocumentLoadsBackUnchanged)
+{
+    TempDir dir;
+    ASSERT_FALSE(dir.path.empty());
+    const std::string file = dir.path + "/round.ini";
+
+    CIniFile ini;
+    ini.Set("Plot", "Background", "0 0 0 255 ");
+    ini.Set("Plot", "Padding", 10);
+    ini.Set("User", "DataPath", "/home/u/Documents/");
+    ini.Set(" odd [ name", "key with = sign?", "no, the key ends there");
+    ini.Save(file);
+
+    CIniFile back(file);
+    EXPECT_EQ(saved(back), saved(ini));
+    EXPECT_EQ(value(back, "Plot", "Padding"), "10");
+}
+
+TEST(CIniFile, MissingFileGivesAnEmptyDocument)
+{
+    TempDir dir;
+    CIniFile ini;
+    ini.Set("A", "k", "v");
+    EXPECT_EQ(ini.Load(dir.path + "/none.ini"), 0);
+    EXPECT_EQ(saved(ini), "");
+}
+
+TEST(CIniFile, SaveToAnUnopenableFileWritesNothing)
+{
+    TempDir dir;
+    CIniFile ini;
+    ini.Set("A", "k", "v");
+    // A folder in place of the file cannot be opened for writing, even as root.
+    ini.Save(dir.path);
+    ini.Save(dir.path + "/missing/dir/x.ini");
+    EXPECT_FALSE(std::filesystem::exists(dir.path + "/missing"));
+    EXPECT_EQ(value(ini, "A", "k"), "v");
+}
+
+TEST(CIniFile, StringGetNeverCreatesAndLeavesTheValueOnMiss)
+{
+    CIniFile ini;
+    ini.Set("A", "k", "v");
+    std::string v = "keep";
+    EXPECT_FALSE(ini.Get("A", "x", v));
+    EXPECT_FALSE(ini.Get("B", "k", v));
+    EXPECT_EQ(v, "keep");
+    EXPECT_EQ(ini.GetSection("B"), nullptr);
+    EXPECT_EQ(saved(ini), "[A]\nk=v\n");
+}
+
+TEST(CIniFile, IntGetNeedsTheWholeTextAndClampsTo32Bits)
+{
+    struct Case {
+        const char* text;
+        bool ok;
+        int value;
+    };
+    const Case kCases[] = {
+        {"42", true, 42},
+        {"-17", true, -17},
+        {"+5", true, 5},
+        {"  7", true, 7},
+        {"", true, 0},
+        {"0012", true, 12},
+        {"2147483647", true, INT_MAX},
+        {"2147483648", true, INT_MAX},
+        {"-2147483649", true, INT_MIN},
+        {"99999999999999999999999", true, INT_MAX},
+        {"-99999999999999999999999", true, INT_MIN},
+        {"12abc", false, 0},
+        {"0x1F", false, 0},
+        {"1.5", false, 0},
+        {"abc", false, 0},
+        {"-", false, 0},
+    };
+    for (const auto& c : kCases) {
+        CIniFile ini;
+        ini.Set("S", "k", c.text);
+        int v = 12345;
+        EXPECT_EQ(ini.Get("S", "k", v), c.ok) << c.text;
+        EXPECT_EQ(v, c.ok ? c.value : 12345) << c.text;
+    }
+    CIniFile ini;
+    int v = 1;
+    EXPECT_FALSE(ini.Get("S", "k", v));
+    EXPECT_EQ(v, 1);
+}
+
+TEST(CIniFile, IntGetStopsAtAnEmbeddedNul)
+{
+    CIniFile ini;
+    ini.Set("S", "k", std::string("5\0" "9", 3));
+    int v = 1;
+    EXPECT_FALSE(ini.Get("S", "k", v));
+    EXPECT_EQ(v, 1);
+}
+
+TEST(CIniFile, IntSetWritesPlainDecimal)
+{
+    CIniFile ini;
+    ini.Set("S", "a", 0);
+    ini.Set("S", "b", -250);
+    ini.Set("S", "c", INT_MIN);
+    ini.Set("S", "d", INT_MAX);
+    EXPECT_EQ(saved(ini), "[S]\na=0\nb=-250\nc=-2147483648\nd=2147483647\n");
+}
+
+TEST(CIniFile, ByteListReadsUpToNAndCountsTheRest)
+{
+    struct Case {
+        const char* text;
+        int count;
+        unsigned char stored[4];
+    };
+    // 9 marks an untouched slot.
+    const Case kCases[] = {
+        {"1 2 3 4 ", 4, {1, 2, 3, 4}},
+        {"1 2 3 4", 4, {1, 2, 3, 4}},
+        {"1 2 3 4 5 ", 5, {1, 2, 3, 4}},
+        {"1 2 3 ", 3, {1, 2, 3, 9}},
+        {"256 1 2 3 ", 0, {9, 9, 9, 9}},
+        {"1 256 2 3 ", 1, {1, 9, 9, 9}},
+        {"10  20", 3, {10, 0, 20, 9}},
+        {"1,2,3,4", 0, {9, 9, 9, 9}},
+        {"1\t2", 0, {9, 9, 9, 9}},
+        {"-1 2", 0, {9, 9, 9, 9}},
+        {"", 0, {9, 9, 9, 9}},
+        {"255 0 7x", 2, {255, 0, 9, 9}},
+    };
+    for (const auto& c : kCases) {
+        CIniFile ini;
+        ini.Set("S", "k", c.text);
+        unsigned char out[5] = {9, 9, 9, 9, 77};
+        EXPECT_EQ(ini.Get("S", "k", out, 4), c.count) << c.text;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(out[i], c.stored[i]) << c.text << " at " << i;
+        EXPECT_EQ(out[4], 77) << c.text;
+    }
+}
+
+TEST(CIniFile, IntListReadsSignedValuesWithClamping)
+{
+    CIniFile ini;
+    ini.Set("S", "k", "-20 30 800 600 ");
+    int out[4] = {};
+    EXPECT_EQ(ini.Get("S", "k", out, 4), 4);
+    EXPECT_EQ(out[0], -20);
+    EXPECT_EQ(out[3], 600);
+
+    ini.Set("S", "k", "5 99999999999 -99999999999 ");
+    EXPECT_EQ(ini.Get("S", "k", out, 4), 3);
+    EXPECT_EQ(out[1], INT_MAX);
+    EXPECT_EQ(out[2], INT_MIN);
+
+    int none[1] = {42};
+    EXPECT_EQ(ini.Get("S", "k", none, 0), 3);
+    EXPECT_EQ(none[0], 42);
+    EXPECT_EQ(ini.Get("S", "missing", out, 4), 0);
+}
+
+TEST(CIniFile, ListSetEndsEveryNumberWithOneSpace)
+{
+    CIniFile ini;
+    const int rect[4] = {0, 0, 800, 600};
+    const int neg[2] = {-5, 7};
+    const unsigned char color[4] = {255, 255, 0, 160};
+    ini.Set("S", "rect", rect, 4);
+    ini.Set("S", "neg", neg, 2);
+    ini.Set("S", "color", color, 4);
+    ini.Set("S", "none", rect, 0);
+    EXPECT_EQ(value(ini, "S", "rect"), "0 0 800 600 ");
+    EXPECT_EQ(value(ini, "S", "neg"), "-5 7 ");
+    EXPECT_EQ(value(ini, "S", "color"), "255 255 0 160 ");
+    EXPECT_EQ(value(ini, "S", "none"), "");
+
+    unsigned char back[4] = {};
+    EXPECT_EQ(ini.Get("S", "color", back, 4), 4);
+    EXPECT_EQ(back[3], 160);
+}
