@@ -28,8 +28,9 @@ int fio_save(const char* path, const void* data, int len)
         return kFioCannotOpen;
     const size_t want = len > 0 ? static_cast<size_t>(len) : 0;
     const size_t put = std::fwrite(data, 1, want, f);
-    std::fclose(f);
-    return put == want ? kFioOk : kFioShortWrite;
+    // Buffered bytes reach the file only on closing; if that fails they are lost.
+    const bool flushed = std::fclose(f) == 0;
+    return put == want && flushed ? kFioOk : kFioShortWrite;
 }
 
 int fio_malloc(const char* path, void** buf, uint32_t* size)

@@ -1,0 +1,242 @@
+// Whole-file loading and saving with their result codes, and the line rule
+// on a real stdio stream.
+#include "foundation/ov_fio.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempDir {
+public:
+    TempDir()
+    {
+        char tmpl[] = "/tmp/ov_fio_XXXXXX";
+        const char* p = mkdtemp(tmpl);
+        EXPECT_NE(p, nullptr);
+        path_ = p ? p : "";
+    }
+    ~TempDir() { fs::remove_all(path_); }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& str() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct LineCase {
+    const char* name;
+    std::string data;
+    unsigned len;
+    std::vector<std::pair<std::string, unsigned>> lines;  // kept text, result
+};
+
+const std::string k299(299, 'x');
+
+const LineCase kLineCases[] = {
+    {"CR LF is one line end", "a\r\nb", 300, {{"a", 1}, {"b", 1}}},
+    {"lone CR ends a line", "a\rb", 300, {{"a", 1}, {"b", 1}}},
+    {"two LF make an empty line", "a\n\nb\n", 300, {{"a", 1}, {"", 0}, {"b", 1}}},
+    {"CR, CR LF and LF are three ends", "\r\r\n\n", 300, {{"", 0}, {"", 0}, {"", 0}}},
+    {"CR as the last byte", "a\r", 300, {{"a", 1}}},
+    {"299 characters stay whole", k299 + "\n", 300, {{k299, 299}}},
+    {"300 characters keep 299", std::string(300, 'x') + "\r\nnext", 300, {{k299, 300}, {"next", 4}}},
+    {"1000 characters keep 299", std::string(1000, 'x') + "\nnext", 300, {{k299, 1000}, {"next", 4}}},
+    {"len 1 keeps nothing", "abc\nd", 1, {{"", 3}, {"", 1}}},
+    {"a zero byte is a character", std::string("a\0b\n", 4), 300, {{std::string("a\0b", 3), 3}}},
+};
+
+// Reads every expected line, then the end: result 0, empty buffer, feof.
+void expectLines(const LineCase& c, FILE* f)
+{
+    std::vector<char> buf(c.len + 1, '#');
+    for (const auto& [text, result] : c.lines) {
+        EXPECT_EQ(fio_read_line(buf.data(), c.len, f), result) << c.name;
+        const size_t kept = result < c.len ? result : c.len - 1;
+        EXPECT_EQ(std::string(buf.data(), kept), text) << c.name;
+        EXPECT_EQ(buf[kept], '\0') << c.name;
+        EXPECT_EQ(buf[c.len], '#') << c.name << ": written past len";
+    }
+    EXPECT_EQ(fio_read_line(buf.data(), c.len, f), 0u) << c.name;
+    EXPECT_EQ(buf[0], '\0') << c.name;
+    EXPECT_TRUE(std::feof(f)) << c.name;
+}
+
+}  // namespace
+
+// --- the line rule ----------------------------------------------------------
+
+TEST(FioReadLine, FollowsTheLineRuleOnAStream)
+{
+    TempDir tmp;
+    for (const auto& c : kLineCases) {
+        writeFile(tmp / "lines", c.data);
+        FILE* f = std::fopen((tmp / "lines").c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        expectLines(c, f);
+        std::fclose(f);
+    }
+}
+
+TEST(FioReadLine, WithNoRoomWritesNothingButStillConsumesTheLine)
+{
+    TempDir tmp;
+    writeFile(tmp / "lines", "abc\nde\n");
+    FILE* f = std::fopen((tmp / "lines").c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    char guard = '#';
+    EXPECT_EQ(fio_read_line(&guard, 0, f), 3u);
+    EXPECT_EQ(guard, '#');
+    char buf[8];
+    EXPECT_EQ(fio_read_line(buf, sizeof buf, f), 2u);
+    EXPECT_STREQ(buf, "de");
+    std::fclose(f);
+}
+
+// --- whole files --------------------------------------------------------------
+
+TEST(FioLoad, ReadsExactlyLenOrReportsAShortReadKeepingWhatCame)
+{
+    TempDir tmp;
+    writeFile(tmp / "f", "hello");
+    char buf[8] = "*******";
+    EXPECT_EQ(fio_load((tmp / "f").c_str(), buf, 5), 0);
+    EXPECT_EQ(std::string(buf, 5), "hello");
+    std::memset(buf, '*', 7);
+    EXPECT_EQ(fio_load((tmp / "f").c_str(), buf, 7), 2);
+    EXPECT_EQ(std::string(buf, 7), "hello**");
+}
+
+TEST(FioLoad, CannotOpenAMissingFileOrAFolderAndLeavesTheBufferAlone)
+{
+    TempDir tmp;
+    char buf[4] = "abc";
+    EXPECT_EQ(fio_load((tmp / "missing").c_str(), buf, 3), 1);
+    EXPECT_EQ(fio_load(tmp.str().c_str(), buf, 3), 1);
+    EXPECT_STREQ(buf, "abc");
+}
+
+TEST(FioSave, CreatesOrTruncatesTheFile)
+{
+    TempDir tmp;
+    const std::string f = tmp / "out";
+    writeFile(f, "a longer old content");
+    EXPECT_EQ(fio_save(f.c_str(), "new", 3), 0);
+    EXPECT_EQ(readFile(f), "new");
+    EXPECT_EQ(fio_save(f.c_str(), "", 0), 0);
+    EXPECT_TRUE(fs::exists(f));
+    EXPECT_EQ(fs::file_size(f), 0u);
+}
+
+TEST(FioSave, ReportsAFolderThatCannotHoldTheFileAndAFullDevice)
+{
+    TempDir tmp;
+    EXPECT_EQ(fio_save((tmp / "no/such/file").c_str(), "x", 1), 1);
+    EXPECT_EQ(fio_save(tmp.str().c_str(), "x", 1), 1);
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    // A few bytes only fail when the stream is flushed on closing.
+    EXPECT_EQ(fio_save("/dev/full", "x", 1), 3);
+}
+
+TEST(FioMalloc, HandsOutTheWholeFile)
+{
+    TempDir tmp;
+    const std::string bytes("line one\r\n\0line two", 19);
+    writeFile(tmp / "f", bytes);
+    void* buf = nullptr;
+    uint32_t size = 0;
+    ASSERT_EQ(fio_malloc((tmp / "f").c_str(), &buf, &size), 0);
+    ASSERT_NE(buf, nullptr);
+    EXPECT_EQ(std::string(static_cast<char*>(buf), size), bytes);
+    std::free(buf);
+
+    writeFile(tmp / "empty", "");
+    buf = nullptr;
+    size = 99;
+    ASSERT_EQ(fio_malloc((tmp / "empty").c_str(), &buf, &size), 0);
+    EXPECT_EQ(size, 0u);
+    EXPECT_NE(buf, nullptr);
+    std::free(buf);
+}
+
+TEST(FioMalloc, GivesItsCodeAndLeavesBothOutputsAloneOnFailure)
+{
+    TempDir tmp;
+    const std::string big = tmp / "big";
+    writeFile(big, "");
+    const bool sparse = truncate(big.c_str(), (1LL << 32) + 5) == 0;
+    struct Case { std::string path; int code; bool run; };
+    const Case cases[] = {
+        {tmp / "missing", 6, true},
+        {tmp.str(), 1, true},
+        {big, 7, sparse},
+    };
+    for (const auto& c : cases) {
+        if (!c.run)
+            continue;
+        void* buf = &tmp;
+        uint32_t size = 42;
+        EXPECT_EQ(fio_malloc(c.path.c_str(), &buf, &size), c.code) << c.path;
+        EXPECT_EQ(buf, &tmp) << c.path;
+        EXPECT_EQ(size, 42u) << c.path;
+    }
+}
+
+// --- streams ------------------------------------------------------------------
+
+TEST(FioTellEnd, MeasuresTheStreamAndKeepsItsPosition)
+{
+    TempDir tmp;
+    writeFile(tmp / "f", "0123456789");
+    FILE* f = std::fopen((tmp / "f").c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(std::fseek(f, 3, SEEK_SET), 0);
+    EXPECT_EQ(fio_tell_end(f), 10);
+    EXPECT_EQ(std::ftell(f), 3);
+    EXPECT_EQ(std::fgetc(f), '3');
+    std::fclose(f);
+}
+
+TEST(FioTellEnd, FailsOnAStreamThatCannotSeek)
+{
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    FILE* f = fdopen(fds[0], "rb");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(fio_tell_end(f), -1);
+    std::fclose(f);
+    close(fds[1]);
+}
+
+TEST(FioOpen, RefusesAFolderButOpensFiles)
+{
+    TempDir tmp;
+    writeFile(tmp / "f", "x");
+    EXPECT_EQ(fio_open(tmp.str().c_str(), "rb"), nullptr);
+    FILE* f = fio_open((tmp / "f").c_str(), "r");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(fio_reopen(tmp.str().c_str(), "r", f), nullptr);
+}
