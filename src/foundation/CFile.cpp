@@ -39,14 +39,19 @@ bool Cfile::Reopen(const char* path, const char* mode, Cfile* from)
 {
     if (!from || !from->file)
         return false;
-    if (from != this && file)
-        Close();
-    // freopen closes the old stream even when it fails, so from never keeps
-    // it; one owner only, so it is closed once.
-    FILE* f = fio_reopen(path, mode, from->file);
+    // Opened beside the old stream rather than over it: when the new open
+    // fails the old stream is still there, closed by its owner alone. Its
+    // pending output goes first, so a truncating open sees it.
+    std::fflush(from->file);
+    FILE* f = fio_open(path, mode);
+    if (!f)
+        return false;
+    std::fclose(from->file);
     from->file = nullptr;
+    if (file)
+        Close();
     file = f;
-    return f != nullptr;
+    return true;
 }
 
 // --- CFile ------------------------------------------------------------------

@@ -17,8 +17,9 @@ public:
     bool Open(const char* path, const char* mode);
     // fclose's result, or EOF when nothing was open.
     int Close();
-    // Reopens the stream of from (this object's own when from is this); the
-    // stream then belongs to this object alone.
+    // Moves the stream of from (this object's own when from is this) onto
+    // another file; the stream then belongs to this object alone. On failure
+    // nothing changes.
     bool Reopen(const char* path, const char* mode, Cfile* from);
 };
 

@@ -100,26 +100,15 @@ unsigned fio_read_line(char* buf, unsigned len, FILE* f)
     return i;
 }
 
-static FILE* s_refuseDir(FILE* f)
+FILE* fio_open(const char* path, const char* mode)
 {
+    if (!path || !mode)
+        return nullptr;
+    FILE* f = std::fopen(path, mode);
     struct stat st;
     if (f && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
         std::fclose(f);
         return nullptr;
     }
     return f;
-}
-
-FILE* fio_open(const char* path, const char* mode)
-{
-    if (!path || !mode)
-        return nullptr;
-    return s_refuseDir(std::fopen(path, mode));
-}
-
-FILE* fio_reopen(const char* path, const char* mode, FILE* f)
-{
-    if (!path || !mode || !f)
-        return nullptr;
-    return s_refuseDir(std::freopen(path, mode, f));
 }

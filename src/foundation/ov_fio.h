@@ -23,7 +23,6 @@ int32_t fio_tell_end(FILE* f);
 // result is the line's full length, 0 for an empty line and at the end.
 unsigned fio_read_line(char* buf, unsigned len, FILE* f);
 
-// fopen and freopen that refuse a directory, which stdio here would open
-// and then fail to read.
+// fopen that refuses a directory, which stdio here would open and then
+// fail to read.
 FILE* fio_open(const char* path, const char* mode);
-FILE* fio_reopen(const char* path, const char* mode, FILE* f);

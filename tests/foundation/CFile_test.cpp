@@ -1,0 +1,285 @@
+// The owned stdio stream: opening and reopening, swapped 16- and 32-bit
+// items, and the line rule read the way the coastline reader loops.
+#include "foundation/CFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempDir {
+public:
+    TempDir()
+    {
+        char tmpl[] = "/tmp/ov_cfile_XXXXXX";
+        const char* p = mkdtemp(tmpl);
+        EXPECT_NE(p, nullptr);
+        path_ = p ? p : "";
+    }
+    ~TempDir() { fs::remove_all(path_); }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& str() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Every line up to the stream's end, as the coastline reader collects them.
+std::vector<std::string> readAll(CFile& f, unsigned len, std::vector<unsigned>* results)
+{
+    std::vector<std::string> lines;
+    std::vector<char> buf(len + 1, '#');
+    while (!std::feof(f.file)) {
+        results->push_back(f.ReadLine(buf.data(), len));
+        EXPECT_EQ(buf[len], '#') << "written past len";
+        lines.push_back(buf.data());
+    }
+    return lines;
+}
+
+}  // namespace
+
+// --- lines ------------------------------------------------------------------
+
+TEST(CFileReadLine, EndsLinesAtLfCrAndCrLfAndCountsOverlongLinesWhole)
+{
+    TempDir tmp;
+    const std::string k299(299, 'x');
+    struct Case {
+        const char* name;
+        std::string data;
+        std::vector<std::string> lines;
+        std::vector<unsigned> results;
+    };
+    // A last line without its end meets the end itself; after a line end
+    // one more read is needed, which gives 0 and an empty buffer.
+    const Case cases[] = {
+        {"mixed ends", "a\r\nb\rc\n\nd", {"a", "b", "c", "", "d"}, {1, 1, 1, 0, 1}},
+        {"CR last", "a\r", {"a"}, {1}},
+        {"empty file", "", {""}, {0}},
+        {"overlong", std::string(1000, 'x') + "\r\n" + k299 + "\n",
+         {k299, k299, ""}, {1000, 299, 0}},
+    };
+    for (const auto& c : cases) {
+        writeFile(tmp / "lines", c.data);
+        CFile f;
+        ASSERT_TRUE(f.Open((tmp / "lines").c_str(), "r")) << c.name;
+        std::vector<unsigned> results;
+        EXPECT_EQ(readAll(f, 300, &results), c.lines) << c.name;
+        EXPECT_EQ(results, c.results) << c.name;
+        EXPECT_EQ(f.Close(), 0);
+    }
+}
+
+TEST(CFileReadLine, StoresAtMostLenMinusOneCharacters)
+{
+    TempDir tmp;
+    writeFile(tmp / "lines", "abcdef\n");
+    CFile f;
+    ASSERT_TRUE(f.Open((tmp / "lines").c_str(), "r"));
+    char buf[5] = "####";
+    EXPECT_EQ(f.ReadLine(buf, 4), 6u);
+    EXPECT_STREQ(buf, "abc");
+}
+
+// --- opening and closing ----------------------------------------------------
+
+TEST(Cfile, OpensFilesButNotMissingNamesOrFolders)
+{
+    TempDir tmp;
+    writeFile(tmp / "f", "x");
+    Cfile f;
+    EXPECT_FALSE(f.Open((tmp / "missing").c_str(), "r"));
+    EXPECT_EQ(f.file, nullptr);
+    // A folder opened for reading would never reach its end.
+    EXPECT_FALSE(f.Open(tmp.str().c_str(), "r"));
+    EXPECT_EQ(f.file, nullptr);
+    EXPECT_TRUE(f.Open((tmp / "f").c_str(), "r"));
+    // Opening again lets go of the stream held, which would otherwise leak.
+    EXPECT_TRUE(f.Open((tmp / "f").c_str(), "r"));
+    EXPECT_NE(f.file, nullptr);
+    EXPECT_EQ(f.Close(), 0);
+    EXPECT_EQ(f.file, nullptr);
+    EXPECT_EQ(f.Close(), EOF);
+}
+
+TEST(Cfile, ReopensItsOwnStreamOnAnotherFile)
+{
+    TempDir tmp;
+    writeFile(tmp / "a", "A");
+    writeFile(tmp / "b", "B");
+    Cfile f;
+    ASSERT_TRUE(f.Open((tmp / "a").c_str(), "r"));
+    ASSERT_TRUE(f.Reopen((tmp / "b").c_str(), "r", &f));
+    EXPECT_EQ(std::fgetc(f.file), 'B');
+}
+
+TEST(Cfile, TakesOverTheStreamOfAnotherObjectSoOnlyOneClosesIt)
+{
+    TempDir tmp;
+    writeFile(tmp / "a", "A");
+    writeFile(tmp / "b", "B");
+    Cfile from;
+    Cfile to;
+    ASSERT_TRUE(from.Open((tmp / "a").c_str(), "r"));
+    ASSERT_TRUE(to.Reopen((tmp / "b").c_str(), "r", &from));
+    EXPECT_EQ(from.file, nullptr);
+    EXPECT_EQ(std::fgetc(to.file), 'B');
+
+    // A failed reopen leaves the stream where it was, still readable.
+    ASSERT_TRUE(from.Open((tmp / "a").c_str(), "r"));
+    Cfile other;
+    EXPECT_FALSE(other.Reopen((tmp / "missing").c_str(), "r", &from));
+    EXPECT_FALSE(other.Reopen(tmp.str().c_str(), "r", &from));
+    EXPECT_EQ(other.file, nullptr);
+    ASSERT_NE(from.file, nullptr);
+    EXPECT_EQ(std::fgetc(from.file), 'A');
+    Cfile empty;
+    EXPECT_FALSE(other.Reopen((tmp / "b").c_str(), "r", &empty));
+}
+
+// --- byte order ---------------------------------------------------------------
+
+TEST(CFileEndian, KeepsTheTagForAnUnknownValue)
+{
+    CFile f;
+    EXPECT_EQ(f.endian, 1234);
+    f.SetEndian(4321);
+    f.SetEndian(1000);
+    EXPECT_EQ(f.endian, 4321);
+    f.SetEndian(1234);
+    EXPECT_EQ(f.endian, 1234);
+}
+
+TEST(CFileEndian, WritesSwappedItemsBigEndianAndReadsThemBack)
+{
+    TempDir tmp;
+    const std::string path = tmp / "items";
+    const uint16_t w16[2] = {0x1234, 0xABCD};
+    const uint32_t w32[1] = {0x01020304};
+    {
+        CFile f;
+        ASSERT_TRUE(f.Open(path.c_str(), "wb"));
+        f.SetEndian(4321);
+        EXPECT_EQ(f.Write16(w16, 2), 2u);
+        EXPECT_EQ(f.Write32(w32, 1), 1u);
+    }
+    EXPECT_EQ(w16[0], 0x1234);  // the caller's items are never turned
+    EXPECT_EQ(w32[0], 0x01020304u);
+    EXPECT_EQ(readFile(path), std::string("\x12\x34\xAB\xCD\x01\x02\x03\x04", 8));
+
+    CFile f;
+    ASSERT_TRUE(f.Open(path.c_str(), "rb"));
+    f.SetEndian(4321);
+    uint16_t r16[2] = {};
+    uint32_t r32[1] = {};
+    EXPECT_EQ(f.Read16(r16, 2), 2u);
+    EXPECT_EQ(f.Read32(r32, 1), 1u);
+    EXPECT_EQ(r16[0], 0x1234);
+    EXPECT_EQ(r16[1], 0xABCD);
+    EXPECT_EQ(r32[0], 0x01020304u);
+}
+
+TEST(CFileEndian, HostOrderPassesItemsThroughAndSwapCallsAlwaysTurn)
+{
+    TempDir tmp;
+    const std::string path = tmp / "items";
+    const uint16_t v16 = 0x1234;
+    const uint32_t v32 = 0x01020304;
+    {
+        CFile f;
+        ASSERT_TRUE(f.Open(path.c_str(), "wb"));
+        EXPECT_EQ(f.Write16(&v16, 1), 1u);
+        EXPECT_EQ(f.WriteSwap16(&v16, 1), 1u);
+        EXPECT_EQ(f.Write32(&v32, 1), 1u);
+        EXPECT_EQ(f.WriteSwap32(&v32, 1), 1u);
+    }
+    std::string expect(reinterpret_cast<const char*>(&v16), 2);
+    expect += "\x12\x34";
+    expect += std::string(reinterpret_cast<const char*>(&v32), 4);
+    expect += "\x01\x02\x03\x04";
+    EXPECT_EQ(readFile(path), expect);
+
+    CFile f;
+    ASSERT_TRUE(f.Open(path.c_str(), "rb"));
+    uint16_t a = 0, b = 0;
+    uint32_t c = 0, d = 0;
+    EXPECT_EQ(f.ReadSwap16(&a, 1), 1u);
+    EXPECT_EQ(f.Read16(&b, 1), 1u);
+    EXPECT_EQ(f.Read32(&c, 1), 1u);
+    EXPECT_EQ(f.ReadSwap32(&d, 1), 1u);
+    EXPECT_EQ(a, 0x3412);
+    EXPECT_EQ(b, 0x3412);
+    EXPECT_EQ(c, 0x01020304u);
+    EXPECT_EQ(d, 0x01020304u);
+}
+
+TEST(CFileEndian, ShortReadSwapsOnlyTheItemsRead)
+{
+    TempDir tmp;
+    writeFile(tmp / "items", std::string("\x12\x34\x56\x78\x9A", 5));
+    CFile f;
+    ASSERT_TRUE(f.Open((tmp / "items").c_str(), "rb"));
+    f.SetEndian(4321);
+    uint16_t items[4] = {0, 0, 0x7777, 0x7777};
+    EXPECT_EQ(f.Read16(items, 4), 2u);
+    EXPECT_EQ(items[0], 0x1234);
+    EXPECT_EQ(items[1], 0x5678);
+    EXPECT_EQ(items[3], 0x7777);
+}
+
+TEST(CFileEndian, SwappedWriteStopsAtTheFirstItemNotWritten)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    CFile f;
+    ASSERT_TRUE(f.Open("/dev/full", "wb"));
+    // Unbuffered, so each item meets the full device at once.
+    ASSERT_EQ(std::setvbuf(f.file, nullptr, _IONBF, 0), 0);
+    f.SetEndian(4321);
+    const uint32_t items[3] = {1, 2, 3};
+    EXPECT_EQ(f.Write32(items, 3), 0u);
+    EXPECT_EQ(f.WriteSwap16(items, 3), 0u);
+}
+
+// --- size -------------------------------------------------------------------
+
+TEST(CFileSize, MeasuresTheFileAndKeepsThePosition)
+{
+    TempDir tmp;
+    writeFile(tmp / "f", "0123456789");
+    CFile f;
+    ASSERT_TRUE(f.Open((tmp / "f").c_str(), "rb"));
+    ASSERT_EQ(std::fgetc(f.file), '0');
+    EXPECT_EQ(f.Size(), 10);
+    EXPECT_EQ(std::fgetc(f.file), '1');
+
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    CFile p;
+    p.file = fdopen(fds[0], "rb");
+    ASSERT_NE(p.file, nullptr);
+    EXPECT_EQ(p.Size(), -1);
+    close(fds[1]);
+}
