@@ -142,15 +142,30 @@ TEST(CIniFile, SavedDocumentLoadsBackUnchanged)
     const std::string file = dir.path + "/round.ini";
 
     CIniFile ini;
-    ini.Set("Plot", "Background", "0 0 0 255 ");
     ini.Set("Plot", "Padding", 10);
-    ini.Set("User", "DataPath", "/home/u/Documents/");
-    ini.Set(" odd [ name", "key with = sign?", "no, the key ends there");
+    ini.Set("User", "DataPath", "/home/u/My Documents/");
+    ini.Set(" odd [ name", "key ; with # marks", "value = with [brackets]");
+    ini.Set("Empty", "k", "");
     ini.Save(file);
 
     CIniFile back(file);
     EXPECT_EQ(saved(back), saved(ini));
     EXPECT_EQ(value(back, "Plot", "Padding"), "10");
+}
+
+TEST(CIniFile, ListsSurviveTheirTrailingSpaceBeingTrimmedOnLoad)
+{
+    CIniFile ini;
+    const unsigned char color[4] = {0, 0, 0, 255};
+    ini.Set("Plot", "Background", color, 4);
+    ASSERT_EQ(value(ini, "Plot", "Background"), "0 0 0 255 ");
+
+    CIniFile back;
+    ASSERT_EQ(back.load(saved(ini)), 0);
+    EXPECT_EQ(value(back, "Plot", "Background"), "0 0 0 255");
+    unsigned char out[4] = {};
+    EXPECT_EQ(back.Get("Plot", "Background", out, 4), 4);
+    EXPECT_EQ(out[3], 255);
 }
 
 TEST(CIniFile, MissingFileGivesAnEmptyDocument)

@@ -1,0 +1,141 @@
+// Tests of the application folders and of the rules that turn support and
+// data file names into paths.
+#include "settings/ov_app.h"
+
+#include "foundation/ov_str.h"
+#include "settings_env.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class OvApp : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reset_store();
+        dir = test_home() + "/support" + kDirSep;
+        fs::create_directories(dir);
+        write_file(dir + "font.bmp", "BM");
+    }
+    void TearDown() override
+    {
+        fs::remove_all(dir);
+        reset_store();
+    }
+
+    // The test program itself is a file that is certainly in the program folder.
+    static std::string exe_name() { return fs::read_symlink("/proc/self/exe").filename().string(); }
+
+    std::string dir;
+    char dst[261] = {};
+};
+
+} // namespace
+
+TEST_F(OvApp, ProgramFolderIsTheFolderOfTheExecutable)
+{
+    const std::string exe = fs::read_symlink("/proc/self/exe").string();
+    const std::string base = app_base_path();
+    ASSERT_FALSE(base.empty());
+    EXPECT_EQ(base.back(), kDirSep);
+    EXPECT_EQ(base + exe_name(), exe);
+    EXPECT_EQ(app_base_path(), app_base_path());
+}
+
+TEST_F(OvApp, PreferenceFolderIsCreatedUnderTheUserDataFolder)
+{
+    const std::string pref = app_pref_path();
+    EXPECT_EQ(pref, test_home() + "/data/Harrowind/Orbivane/");
+    EXPECT_TRUE(fs::is_directory(pref));
+}
+
+TEST_F(OvApp, SettingsFileIsNamedAfterTheApplicationAndStaysTheSame)
+{
+    const char* first = app_ini_file_name();
+    EXPECT_EQ(std::string(first), std::string(app_pref_path()) + "Orbivane.ini");
+    EXPECT_EQ(app_ini_file_name(), first);
+    EXPECT_STREQ(app_ini_file_name(), first);
+}
+
+TEST_F(OvApp, SupportNameHoldingASeparatorIsUsedUnchanged)
+{
+    std::strcpy(g_var.user.app_path, dir.c_str());
+    const std::string there = dir + "font.bmp";
+    EXPECT_TRUE(make_support_file_name(dst, there.c_str()));
+    EXPECT_EQ(std::string(dst), there);
+
+    const std::string missing = dir + "none.bmp";
+    EXPECT_FALSE(make_support_file_name(dst, missing.c_str()));
+    EXPECT_EQ(std::string(dst), missing);
+}
+
+TEST_F(OvApp, SupportNameFromTheUserFolderWinsOverTheProgramFolder)
+{
+    std::strcpy(g_var.user.app_path, dir.c_str());
+    EXPECT_TRUE(make_support_file_name(dst, "font.bmp"));
+    EXPECT_EQ(std::string(dst), dir + "font.bmp");
+
+    // Not in the user folder: the program folder's copy is taken.
+    EXPECT_TRUE(make_support_file_name(dst, exe_name().c_str()));
+    EXPECT_EQ(std::string(dst), std::string(app_base_path()) + exe_name());
+
+    EXPECT_FALSE(make_support_file_name(dst, "no such font.bmp"));
+    EXPECT_EQ(std::string(dst), std::string(app_base_path()) + "no such font.bmp");
+}
+
+TEST_F(OvApp, SupportNameWithoutUserFolderResolvesToTheProgramFolder)
+{
+    ASSERT_STREQ(g_var.user.app_path, "");
+    EXPECT_FALSE(make_support_file_name(dst, "font.bmp"));
+    EXPECT_EQ(std::string(dst), std::string(app_base_path()) + "font.bmp");
+    EXPECT_TRUE(make_support_file_name(dst, exe_name().c_str()));
+}
+
+TEST_F(OvApp, DataNameResolvesOnlyToTheDataFolder)
+{
+    std::strcpy(g_var.user.data_path, dir.c_str());
+    EXPECT_TRUE(make_data_file_name(dst, "font.bmp"));
+    EXPECT_EQ(std::string(dst), dir + "font.bmp");
+
+    EXPECT_FALSE(make_data_file_name(dst, "datamgr.txt"));
+    EXPECT_EQ(std::string(dst), dir + "datamgr.txt");
+
+    // No fall-back to the program folder.
+    EXPECT_FALSE(make_data_file_name(dst, exe_name().c_str()));
+
+    const std::string there = dir + "font.bmp";
+    g_var.user.data_path[0] = '\0';
+    EXPECT_TRUE(make_data_file_name(dst, there.c_str()));
+    EXPECT_EQ(std::string(dst), there);
+    EXPECT_FALSE(make_data_file_name(dst, "datamgr.txt"));
+    EXPECT_STREQ(dst, "datamgr.txt");
+}
+
+TEST_F(OvApp, OverlongNamesAreCutInsideTheDestination)
+{
+    const std::string longName(400, 'n');
+    const std::string longPath = dir + longName;
+    char exact[261];
+    std::memset(exact, 'x', sizeof exact);
+    EXPECT_FALSE(make_support_file_name(exact, longPath.c_str()));
+    EXPECT_EQ(std::strlen(exact), 260u);
+    EXPECT_EQ(longPath.compare(0, 260, exact), 0);
+
+    std::strcpy(g_var.user.app_path, dir.c_str());
+    EXPECT_FALSE(make_support_file_name(exact, longName.c_str()));
+    EXPECT_EQ(std::strlen(exact), 259u);
+
+    std::strcpy(g_var.user.data_path, dir.c_str());
+    EXPECT_FALSE(make_data_file_name(exact, longName.c_str()));
+    EXPECT_EQ(std::strlen(exact), 259u);
+    EXPECT_EQ((dir + longName).compare(0, 259, exact), 0);
+}

@@ -1,0 +1,340 @@
+// Tests of the settings file: the first run, the keys written, values
+// that are refused on load, and saves that must not lose the old file.
+#include "settings/var_file.h"
+
+#include "foundation/ov_fsys.h"
+#include "foundation/ov_str.h"
+#include "settings/ov_app.h"
+#include "settings/var_set.h"
+#include "settings_env.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class VarFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reset_store();
+        ini = app_ini_file_name();
+        fs::remove_all(ini);
+        fs::remove_all(ini + ".tmp");
+    }
+    void TearDown() override
+    {
+        fs::remove_all(ini);
+        fs::remove_all(ini + ".tmp");
+        reset_store();
+    }
+
+    static std::string documents()
+    {
+        char docs[kFsysPathMax] = "";
+        fsys_getDocumentsPath(docs);
+        return std::string(docs) + kDirSep;
+    }
+
+    // The store a first run starts with: defaults plus the two names that
+    // loading fills in when the file has none.
+    static var_t first_run_store()
+    {
+        var_t v = default_store();
+        std::strcpy(v.obj.data, "datamgr.txt");
+        std::strcpy(v.user.data_path, documents().c_str());
+        return v;
+    }
+
+    std::string ini;
+};
+
+} // namespace
+
+TEST_F(VarFile, FirstRunUsesTheDefaultsAndSavesEveryKeyInOrder)
+{
+    var_load();
+    expect_same_store(g_var, first_run_store());
+
+    var_save();
+    const std::string expected = std::string("[App]\n") +
+        "Base=" + app_base_path() + "\n"
+        "Pref=" + app_pref_path() + "\n"
+        "[Console]\n"
+        "Background=0 0 0 255 \n"
+        "Font=\n"
+        "Foreground=192 192 192 255 \n"
+        "Max=0\n"
+        "Rect=805240832 805240832 800 600 \n"
+        "[Info]\n"
+        "Pos=0\n"
+        "Show=1\n"
+        "[Info Color]\n"
+        "Background=24 24 24 255 \n"
+        "Data=255 255 85 255 \n"
+        "Label=0 170 170 255 \n"
+        "Name=255 255 255 255 \n"
+        "[Latitude]\n"
+        "Color=0 0 255 255 \n"
+        "Show=1\n"
+        "[Lines]\n"
+        "Color=0 192 64 255 \n"
+        "Data=world.dat\n"
+        "Show=1\n"
+        "[Longitude]\n"
+        "Color=0 0 255 255 \n"
+        "Show=1\n"
+        "[Object]\n"
+        "Color=255 0 0 255 \n"
+        "Data=datamgr.txt\n"
+        "Size=3\n"
+        "[Object Label]\n"
+        "Color=255 255 255 255 \n"
+        "Font=\n"
+        "Show=2\n"
+        "[Object Selected]\n"
+        "Data=0\n"
+        "[Path]\n"
+        "Color=255 255 0 160 \n"
+        "Orbits=1\n"
+        "Show=2\n"
+        "Size=3\n"
+        "[Plot]\n"
+        "Background=0 0 0 255 \n"
+        "Padding=10\n"
+        "Projection=100\n"
+        "[User]\n"
+        "AppPath=\n"
+        "DataPath=" + documents() + "\n"
+        "[Window]\n"
+        "Font=\n"
+        "Max=0\n"
+        "Rect=805240832 805240832 800 600 \n";
+    EXPECT_EQ(read_file(ini), expected);
+    EXPECT_FALSE(fs::exists(ini + ".tmp"));
+}
+
+TEST_F(VarFile, EveryChangedSettingComesBackAfterARestart)
+{
+    var_set_user_app_path("/opt/orbivane");
+    var_set_user_data_path("/srv/sats");
+    var_set_plot_bg_color({1, 2, 3, 4});
+    var_set_plot_padding(0);
+    var_set_plot_projection(107);
+    var_set_lat_color({5, 6, 7, 8});
+    var_set_lat_show(false);
+    var_set_lon_color({9, 10, 11, 12});
+    var_set_lon_show(false);
+    var_set_str(VAR_LINES_DATA, "coast lines.dat");
+    var_set_lines_color({13, 14, 15, 16});
+    var_set_lines_show(false);
+    var_set_obj_data("visual.txt");
+    var_set_obj_color({17, 18, 19, 20});
+    var_set_obj_size(15);
+    var_set_obj_label_color({21, 22, 23, 24});
+    var_set_obj_label_show(0);
+    var_set_obj_label_font("labels.bmp");
+    var_set_path_color({25, 26, 27, 28});
+    var_set_path_orbits(8);
+    var_set_path_show(0);
+    var_set_path_size(1);
+    var_set_info_show(0);
+    var_set_info_pos(3);
+    var_set_info_bg_color({29, 30, 31, 32});
+    var_set_info_name_color({33, 34, 35, 36});
+    var_set_info_label_color({37, 38, 39, 40});
+    var_set_info_value_color({41, 42, 43, 44});
+    var_set_sel_catnum(-25544);
+    var_set_win_font("win.bmp");
+    g_var.win.max = true;
+    g_var.win.rect = {-1920, -5, 1024, 700};
+    var_set_con_bg_color({45, 46, 47, 48});
+    var_set_con_fg_color({49, 50, 51, 52});
+    var_set_con_font("con.bmp");
+    g_var.con.max = true;
+    g_var.con.rect = {3, 4, 5, 6};
+    const var_t before = g_var;
+
+    var_save();
+    reset_store();
+    var_load();
+    expect_same_store(g_var, before);
+}
+
+TEST_F(VarFile, LoadingTheSavedDefaultsGivesTheSameStore)
+{
+    var_load();
+    var_save();
+    const std::string first = read_file(ini);
+    reset_store();
+    var_load();
+    expect_same_store(g_var, first_run_store());
+    var_save();
+    EXPECT_EQ(read_file(ini), first);
+}
+
+TEST_F(VarFile, BadValuesLeaveExactlyTheirFieldsAtTheDefaults)
+{
+    write_file(ini,
+               "; hand-edited\n"
+               "[User]\n"
+               "AppPath = /fonts\n"
+               "[Plot]\n"
+               "Background=1 2 3\n"          // three numbers
+               "Padding=250\n"               // out of range
+               "Projection=-7\n"
+               "[Latitude]\n"
+               "Color=1 2 256 4\n"           // component above 255
+               "Show=0\n"
+               "[Longitude]\n"
+               "Color=1 2 3 4 5 \n"          // five numbers
+               "Show=yes\n"                  // not a number
+               "[Lines]\n"
+               "Data=coast.dat\n"
+               "Show=\n"                     // empty reads as 0
+               "[Object]\n"
+               "Data=\n"
+               "Size=big\n"
+               "Color=9,9,9,9\n"
+               "[Object Label]\n"
+               "Show=2.0\n"
+               "Color=1 2 3 4\n"
+               "[Path]\n"
+               "Orbits=0x3\n"
+               "Show=3\n"
+               "Size=16\n"
+               "Color=  7 7 7 7\n"
+               "[Info]\n"
+               "Pos=-1\n"
+               "Show=0\n"
+               "[Info Color]\n"
+               "Data=9 8 7 6\n"
+               "Name=-1 0 0 0\n"
+               "[Object Selected]\n"
+               "Data=12 34\n"
+               "[Window]\n"
+               "Max=5\n"
+               "Rect=-100 -50 640 480 \n"
+               "[Console]\n"
+               "Background=1 2 3 4 \n"
+               "Foreground=1 2 3\n"
+               "Max= 1x\n"
+               "Rect=10 20 0 600 \n");
+    var_load();
+
+    var_t expected = first_run_store();
+    std::strcpy(expected.user.app_path, (std::string("/fonts") + kDirSep).c_str());
+    expected.plot.projection = -7;
+    expected.lat.show = false;
+    std::strcpy(expected.lines.data, "coast.dat");
+    expected.lines.show = false;
+    expected.obj.label.color = {1, 2, 3, 4};
+    expected.path.color = {7, 7, 7, 7};
+    expected.info.show = false;
+    expected.info.value_color = {9, 8, 7, 6};
+    expected.win.max = true;
+    expected.win.rect = {-100, -50, 640, 480};
+    expected.con.bg_color = {1, 2, 3, 4};
+    expect_same_store(g_var, expected);
+}
+
+TEST_F(VarFile, RectanglesWithoutAreaOrWithOtherThanFourNumbersAreIgnored)
+{
+    const char* kRects[] = {"10 20 0 600 ", "10 20 300 -1 ", "10 20 300 ", "1 2 3 4 5 ", "a b c d", ""};
+    for (const char* r : kRects) {
+        reset_store();
+        write_file(ini, std::string("[Window]\nRect=") + r + "\n[Console]\nRect=" + r + "\n");
+        var_load();
+        EXPECT_EQ(g_var.win.rect.w, 800) << r;
+        EXPECT_EQ(g_var.win.rect.x, 0x2FFF0000) << r;
+        EXPECT_EQ(g_var.con.rect.h, 600) << r;
+    }
+}
+
+TEST_F(VarFile, SyntaxErrorKeepsTheKeysBeforeIt)
+{
+    write_file(ini,
+               "[Plot]\nPadding=20\n"
+               "[Path]\nOrbits=3\n"
+               "this line is no key\n"
+               "[Object]\nSize=9\nData=list.txt\n");
+    var_load();
+    EXPECT_EQ(g_var.plot.padding, 20);
+    EXPECT_EQ(g_var.path.orbits, 3);
+    EXPECT_EQ(g_var.obj.size, 3);
+    EXPECT_STREQ(g_var.obj.data, "datamgr.txt");
+
+    var_save();
+    const std::string text = read_file(ini);
+    EXPECT_EQ(text.find("this line"), std::string::npos);
+    EXPECT_NE(text.find("[Plot]\nBackground=0 0 0 255 \nPadding=20\n"), std::string::npos);
+}
+
+TEST_F(VarFile, SaveDropsHandAddedLinesAndRewritesTheAppKeys)
+{
+    write_file(ini, "# mine\n[App]\nBase=/elsewhere\nPref=/nowhere\n[Extra]\nKey=1\n[Plot]\nOwn=2\n");
+    var_load();
+    var_save();
+    const std::string text = read_file(ini);
+    for (const char* gone : {"# mine", "[Extra]", "Own=", "/elsewhere", "/nowhere"})
+        EXPECT_EQ(text.find(gone), std::string::npos) << gone;
+    EXPECT_NE(text.find(std::string("Base=") + app_base_path() + "\n"), std::string::npos);
+    EXPECT_NE(text.find(std::string("Pref=") + app_pref_path() + "\n"), std::string::npos);
+}
+
+TEST_F(VarFile, AFailedSaveLeavesTheOldFileByteForByte)
+{
+    const std::string old = "[Plot]\r\nPadding=42\r\n; the user's own file\r\n";
+    write_file(ini, old);
+    // A folder on the name the new file is written under: no write can
+    // succeed there, even as root.
+    fs::create_directories(ini + ".tmp/inside");
+    var_set_plot_padding(7);
+    var_save();
+    EXPECT_EQ(read_file(ini), old);
+    EXPECT_TRUE(fs::is_directory(ini + ".tmp/inside"));
+}
+
+TEST_F(VarFile, AWriteCutShortLeavesTheOldFileAndNoScratchFile)
+{
+    const std::string old = "[Plot]\nPadding=42\n";
+    write_file(ini, old);
+
+    // A file size limit makes the write fail half-way through the new file.
+    rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    var_save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(read_file(ini), old);
+    EXPECT_FALSE(fs::exists(ini + ".tmp"));
+
+    var_save();
+    EXPECT_NE(read_file(ini), old);
+}
+
+TEST_F(VarFile, ASettingChangedAtRunTimeIsInForceAfterTheNextStart)
+{
+    var_load();
+    var_set_str(VAR_LINES_DATA, "coast.dat");
+    var_set_int(VAR_PLOT_PADDING, 55);
+    var_save();
+    EXPECT_NE(read_file(ini).find("[Lines]\nColor=0 192 64 255 \nData=coast.dat\n"), std::string::npos);
+
+    reset_store();
+    var_load();
+    EXPECT_STREQ(g_var.lines.data, "coast.dat");
+    EXPECT_EQ(g_var.plot.padding, 55);
+}
