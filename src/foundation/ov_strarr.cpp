@@ -45,6 +45,7 @@ ov_strarr_t* ov_strarr_init(ov_strarr_t* arr, int size, int max)
     arr->offsets = nullptr;
     arr->count = 0;
     arr->maxCount = 0;
+    arr->block = ov_mem_t{nullptr, 0, 0, 0};
     if (max < 0 || ov_mem_init(&arr->block, size) == nullptr) return nullptr;
     arr->offsets = static_cast<uint32_t*>(std::calloc(max > 0 ? static_cast<size_t>(max) : 1, sizeof(uint32_t)));
     if (arr->offsets == nullptr) {
