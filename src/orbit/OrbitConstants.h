@@ -63,6 +63,8 @@ constexpr double kZSINIS = 0.39785416;
 constexpr double kZNL = 1.5835218e-4;
 constexpr double kZEL = 0.0549;
 constexpr double kC1L = 4.7968065e-7;
+constexpr double kShInclMin = 0.052359877;        // 3 degrees: below it (or above pi minus it)
+constexpr double kShInclMax = 3.0892327765897933; // the node has no lunar-solar rate
 constexpr double kTHDT = 0.0043752690880113;     // earth rotation, rad/min
 
 // --- resonance integrator (deep space) --------------------------------
