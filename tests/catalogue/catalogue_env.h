@@ -1,0 +1,43 @@
+// Shared by the catalogue tests: scratch folders, element sets written with
+// correct checksums, and the published element files.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CObjects;
+
+// A fresh folder under the system's temporary folder, removed with its
+// contents when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return m_path; }
+    // Writes text to name inside the folder and returns the full path.
+    std::string write(const std::string& name, const std::string& text) const;
+
+private:
+    std::string m_path;
+};
+
+// Line 1 and line 2 of a real set (ISS, 2026), 69 characters each.
+extern const char kIssLine1[];
+extern const char kIssLine2[];
+
+// The 68 characters given, then their checksum digit.
+std::string with_checksum(const std::string& first68);
+// The ISS set under another catalogue-number field (five characters).
+std::string tle_line1(const std::string& catField);
+std::string tle_line2(const std::string& catField);
+// A three-line set: name line, then the ISS lines under catField.
+std::string tle_set(const std::string& name, const std::string& catField);
+
+// A published file in tests/data/elements.
+std::string elements_path(const std::string& name);
+
+// Names and catalogue numbers of a list, in list order.
+std::vector<std::string> names_of(const CObjects& list);
+std::vector<unsigned> catnums_of(const CObjects& list);
