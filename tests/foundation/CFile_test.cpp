@@ -242,11 +242,11 @@ TEST(CFileEndian, ShortReadSwapsOnlyTheItemsRead)
     CFile f;
     ASSERT_TRUE(f.Open((tmp / "items").c_str(), "rb"));
     f.SetEndian(4321);
-    uint16_t items[4] = {0, 0, 0x7777, 0x7777};
+    uint16_t items[4] = {0, 0, 0x7788, 0x7788};
     EXPECT_EQ(f.Read16(items, 4), 2u);
     EXPECT_EQ(items[0], 0x1234);
     EXPECT_EQ(items[1], 0x5678);
-    EXPECT_EQ(items[3], 0x7777);
+    EXPECT_EQ(items[3], 0x7788);  // past the short read: never turned
 }
 
 TEST(CFileEndian, SwappedWriteStopsAtTheFirstItemNotWritten)
