@@ -69,14 +69,17 @@ static void s_dropTrailingSep(std::string& path)
         path.pop_back();
 }
 
-// HOME as a usable folder; an empty value names none.
+// HOME as a usable folder, without its trailing separators, so that names
+// are joined to it with one; a home at the root becomes empty for the same
+// reason. An empty value names no home.
 static bool s_home(std::string& home)
 {
     const char* h = std::getenv("HOME");
     if (!h || !*h)
         return false;
     home = h;
-    s_dropTrailingSep(home);
+    while (!home.empty() && home.back() == kDirSep)
+        home.pop_back();
     return true;
 }
 
@@ -165,7 +168,7 @@ int fsys_getDocumentsPath(char* dst)
     if (!s_xdgDocuments(home, dir)) {
         dir = home + "/Documents";
         if (!fsys_isDir(dir.c_str()))
-            dir = home;
+            dir = home.empty() ? std::string(1, kDirSep) : home;
     }
     return s_copyOut(dst, dir) ? 1 : 0;
 }

@@ -242,6 +242,16 @@ TEST_F(FsysDocuments, FallsBackToHomeWhenThereIsNoDocumentsFolder)
     EXPECT_EQ(documents(), home + "/Documents");
 }
 
+TEST_F(FsysDocuments, JoinsNamesToAHomeAtTheRootWithOneSeparator)
+{
+    env.set("HOME", "/");
+    env.set("XDG_CONFIG_HOME", tmp / "cfg");
+    EXPECT_EQ(documents(), fs::is_directory("/Documents") ? "/Documents" : "/");
+    fs::create_directories(tmp / "cfg");
+    writeFile(tmp / "cfg/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
+    EXPECT_EQ(documents(), "/Papers");
+}
+
 TEST_F(FsysDocuments, FailsOnlyWithoutAHome)
 {
     env.clear("HOME");
