@@ -93,20 +93,3 @@ TEST_F(VarGet, StringIdsGiveTheFieldsAndTheTwoFolders)
     EXPECT_EQ(var_get_str(48), g_var.win.font);
     EXPECT_STREQ(var_get_str(43), "world.dat");
 }
-
-TEST_F(VarGet, DefaultsOfTheFieldsWithoutAnId)
-{
-    const var_t& d = default_store();
-    EXPECT_EQ(d.sel.catnum, 0);
-    EXPECT_EQ(d.sel.obj, nullptr);
-    EXPECT_STREQ(d.obj.data, "");
-    EXPECT_STREQ(d.user.data_path, "");
-    for (const SDL_Rect& r : {d.win.rect, d.con.rect}) {
-        EXPECT_EQ(r.x, 0x2FFF0000);
-        EXPECT_EQ(r.y, 0x2FFF0000);
-        EXPECT_EQ(r.w, 800);
-        EXPECT_EQ(r.h, 600);
-    }
-    EXPECT_FALSE(d.win.max);
-    EXPECT_FALSE(d.con.max);
-}
