@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int64_t kSept7 = 63924105600000000LL;  // 2026-09-07 00:00 UTC
+constexpr int64_t kSept7 = 63924336000000000LL;  // 2026-09-07 00:00 UTC
 constexpr double kDeg = 3.14159265358979323846 / 180.0;
 
 struct PinnedClock {

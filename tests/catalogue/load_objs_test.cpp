@@ -97,8 +97,8 @@ TEST(load_objs, OneSetInBothFormsIsAtTheSamePlace) {
     ASSERT_EQ(load_objs(tle, dir.write("iss.txt", tle_set("ISS (ZARYA)", "25544"))), 0);
     ASSERT_EQ(csv.m_count, 1u);
     ASSERT_EQ(tle.m_count, 1u);
-    // 2026-09-07 00:00 UTC, half a day after the epoch.
-    obj_pin_clock(63924105600000000LL);
+    // 2026-09-07 00:00 UTC, half a day after the epoch (6 September, 11:11).
+    obj_pin_clock(63924336000000000LL);
     point2f_t a{9, 9}, b{-9, -9};
     obj_coord(&a, csv.m_head, 0);
     obj_coord(&b, tle.m_head, 0);

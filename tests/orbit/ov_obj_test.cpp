@@ -18,7 +18,7 @@ namespace {
 const char kLine1[] = "1 25544U 98067A   26249.46623009  .00004151  00000+0  83451-4 0  9998";
 const char kLine2[] = "2 25544  51.6308 257.8166 0005026 113.2307 246.9211 15.49006161584353";
 constexpr int64_t kTicksAt1970 = 62135596800000000LL;
-constexpr int64_t kSept7 = 63924105600000000LL;  // 2026-09-07 00:00 UTC
+constexpr int64_t kSept7 = 63924336000000000LL;  // 2026-09-07 00:00 UTC
 
 // The ISS set of the lines above as a record.
 OrbitalElements_t issRecord() {
