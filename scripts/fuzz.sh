@@ -10,7 +10,6 @@ cmake --build build/fuzz -j "$(nproc)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for target in fuzz_load_objs fuzz_manager_file fuzz_ini_file fuzz_var_load; do
-  [ -x "build/fuzz/fuzz/$target" ] || continue
   mkdir -p "$work/$target"
   cp -r "fuzz/corpus/$target/." "$work/$target/" 2>/dev/null || true
   echo "== $target: ${seconds}s"
