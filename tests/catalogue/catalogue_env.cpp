@@ -10,24 +10,6 @@
 
 #include "catalogue/CObjects.h"
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "ov_catalogue_XXXXXX").string();
-    char* made = mkdtemp(pattern.data());
-    if (!made) throw std::runtime_error("mkdtemp failed");
-    m_path = made;
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(m_path, ec);
-}
-
-std::string TempDir::write(const std::string& name, const std::string& text) const {
-    const std::string full = m_path + "/" + name;
-    std::ofstream(full, std::ios::binary) << text;
-    return full;
-}
-
 const char kIssLine1[] = "1 25544U 98067A   26249.46623009  .00004151  00000+0  83451-4 0  9998";
 const char kIssLine2[] = "2 25544  51.6308 257.8166 0005026 113.2307 246.9211 15.49006161584353";
 

@@ -2,26 +2,12 @@
 // correct checksums, and the published element files.
 #pragma once
 
+#include "TempDir.h"
+
 #include <string>
 #include <vector>
 
 class CObjects;
-
-// A fresh folder under the system's temporary folder, removed with its
-// contents when the object goes.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return m_path; }
-    // Writes text to name inside the folder and returns the full path.
-    std::string write(const std::string& name, const std::string& text) const;
-
-private:
-    std::string m_path;
-};
 
 // Line 1 and line 2 of a real set (ISS, 2026), 69 characters each.
 extern const char kIssLine1[];

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "settings/var.h"
+#include "TempDir.h"
 
 #include <string>
 
@@ -17,5 +18,3 @@ void reset_store();
 // Every field, each failure naming the field.
 void expect_same_store(const var_t& actual, const var_t& expected);
 
-std::string read_file(const std::string& path);
-void write_file(const std::string& path, const std::string& text);
