@@ -13,6 +13,33 @@ double s_wrap(double a) {
     return DateTime::WrapTwoPi(a);
 }
 
+// The half-day resonance's eccentricity functions, c0 + c1 e + c2 e^2 + c3 e^3:
+// one row per function and range of e.
+using GPoly = double[4];
+constexpr GPoly kG211Low = {3.616, -13.247, 16.29, 0.0};
+constexpr GPoly kG211High = {-72.099, 331.819, -508.738, 266.724};
+constexpr GPoly kG310Low = {-19.302, 117.39, -228.419, 156.591};
+constexpr GPoly kG310High = {-346.844, 1582.851, -2415.925, 1246.113};
+constexpr GPoly kG322Low = {-18.9068, 109.7927, -214.6334, 146.5816};
+constexpr GPoly kG322High = {-342.585, 1554.908, -2366.899, 1215.972};
+constexpr GPoly kG410Low = {-41.122, 242.694, -471.094, 313.953};
+constexpr GPoly kG410High = {-1052.797, 4758.686, -7193.992, 3651.957};
+constexpr GPoly kG422Low = {-146.407, 841.88, -1629.014, 1083.435};
+constexpr GPoly kG422High = {-3581.69, 16178.11, -24462.77, 12422.52};
+constexpr GPoly kG520Low = {-532.114, 3017.977, -5740.032, 3708.276};
+constexpr GPoly kG520Mid = {1464.74, -4664.75, 3763.64, 0.0};
+constexpr GPoly kG520High = {-5149.66, 29936.92, -54087.36, 31324.56};
+constexpr GPoly kG533Low = {-919.2277, 4988.61, -9064.77, 5542.21};
+constexpr GPoly kG533High = {-37995.78, 161616.52, -229838.2, 109377.94};
+constexpr GPoly kG521Low = {-822.71072, 4568.6173, -8491.4146, 5337.524};
+constexpr GPoly kG521High = {-51752.104, 218913.95, -309468.16, 146349.42};
+constexpr GPoly kG532Low = {-853.666, 4690.25, -8624.77, 5341.4};
+constexpr GPoly kG532High = {-40023.88, 170470.89, -242699.48, 115605.82};
+
+double s_gPoly(const GPoly& c, double e, double eosq) {
+    return c[0] + c[1] * e + c[2] * eosq + c[3] * (e * eosq);
+}
+
 // One body's (sun or moon) long-period and secular coefficients.
 struct BodyTerms {
     double se, si, sl, sgh, sh;
@@ -181,36 +208,16 @@ void SGP4::DeepSpaceInitialise(double eosq, double sinio, double cosio, double b
         if (n0 < 0.00826 || n0 > 0.00924 || e0 < 0.5) return;
         // half-day resonance
         ds.resonance = 1;
-        const double eoc = e0 * eosq;
         const double g201 = -0.306 - (e0 - 0.64) * 0.44;
-        double g211, g310, g322, g410, g422, g520, g533, g521, g532;
-        if (e0 <= 0.65) {
-            g211 = 3.616 - 13.247 * e0 + 16.29 * eosq;
-            g310 = -19.302 + 117.39 * e0 - 228.419 * eosq + 156.591 * eoc;
-            g322 = -18.9068 + 109.7927 * e0 - 214.6334 * eosq + 146.5816 * eoc;
-            g410 = -41.122 + 242.694 * e0 - 471.094 * eosq + 313.953 * eoc;
-            g422 = -146.407 + 841.88 * e0 - 1629.014 * eosq + 1083.435 * eoc;
-            g520 = -532.114 + 3017.977 * e0 - 5740.032 * eosq + 3708.276 * eoc;
-        } else {
-            g211 = -72.099 + 331.819 * e0 - 508.738 * eosq + 266.724 * eoc;
-            g310 = -346.844 + 1582.851 * e0 - 2415.925 * eosq + 1246.113 * eoc;
-            g322 = -342.585 + 1554.908 * e0 - 2366.899 * eosq + 1215.972 * eoc;
-            g410 = -1052.797 + 4758.686 * e0 - 7193.992 * eosq + 3651.957 * eoc;
-            g422 = -3581.69 + 16178.11 * e0 - 24462.77 * eosq + 12422.52 * eoc;
-            if (e0 <= 0.715)
-                g520 = 1464.74 - 4664.75 * e0 + 3763.64 * eosq;
-            else
-                g520 = -5149.66 + 29936.92 * e0 - 54087.36 * eosq + 31324.56 * eoc;
-        }
-        if (e0 < 0.7) {
-            g533 = -919.2277 + 4988.61 * e0 - 9064.77 * eosq + 5542.21 * eoc;
-            g521 = -822.71072 + 4568.6173 * e0 - 8491.4146 * eosq + 5337.524 * eoc;
-            g532 = -853.666 + 4690.25 * e0 - 8624.77 * eosq + 5341.4 * eoc;
-        } else {
-            g533 = -37995.78 + 161616.52 * e0 - 229838.2 * eosq + 109377.94 * eoc;
-            g521 = -51752.104 + 218913.95 * e0 - 309468.16 * eosq + 146349.42 * eoc;
-            g532 = -40023.88 + 170470.89 * e0 - 242699.48 * eosq + 115605.82 * eoc;
-        }
+        const double g211 = s_gPoly(e0 <= 0.65 ? kG211Low : kG211High, e0, eosq);
+        const double g310 = s_gPoly(e0 <= 0.65 ? kG310Low : kG310High, e0, eosq);
+        const double g322 = s_gPoly(e0 <= 0.65 ? kG322Low : kG322High, e0, eosq);
+        const double g410 = s_gPoly(e0 <= 0.65 ? kG410Low : kG410High, e0, eosq);
+        const double g422 = s_gPoly(e0 <= 0.65 ? kG422Low : kG422High, e0, eosq);
+        const double g520 = s_gPoly(e0 <= 0.65 ? kG520Low : (e0 <= 0.715 ? kG520Mid : kG520High), e0, eosq);
+        const double g533 = s_gPoly(e0 < 0.7 ? kG533Low : kG533High, e0, eosq);
+        const double g521 = s_gPoly(e0 < 0.7 ? kG521Low : kG521High, e0, eosq);
+        const double g532 = s_gPoly(e0 < 0.7 ? kG532Low : kG532High, e0, eosq);
 
         const double sini2 = sinio * sinio;
         const double f220 = 0.75 * (1.0 + 2.0 * cosio + theta2);
