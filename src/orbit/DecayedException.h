@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "orbit/DateTime.h"
-#include "orbit/Vector.h"
+#include "orbit/Eci.h"
 
 namespace orbit {
 

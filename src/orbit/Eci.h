@@ -3,9 +3,17 @@
 #pragma once
 
 #include "orbit/DateTime.h"
-#include "orbit/Vector.h"
 
 namespace orbit {
+
+// A position (km) or velocity (km/s); w is 0 in the propagator's states and
+// the length where the earth-fixed conversion fills it.
+struct Vector {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+    double w = 0.0;
+};
 
 // Radians (positive north and east) and km above the WGS-72 ellipsoid.
 struct CoordGeodetic {
