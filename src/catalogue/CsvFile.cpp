@@ -12,8 +12,6 @@ constexpr size_t kCells = 17;
 constexpr char kHeader[] = "OBJECT_NAME";
 constexpr uint32_t kMinEpochLen = 21;  // yyyy-mm-ddThh:mm:ss. and one digit
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 StrView sub(StrView v, uint32_t off, uint32_t len) {
     StrView s;
     s.ptr = v.ptr + off;
@@ -21,34 +19,9 @@ StrView sub(StrView v, uint32_t off, uint32_t len) {
     return s;
 }
 
-// One plus, an optional minus and at least one digit, within a signed 32 bits.
-bool toInt(StrView v, int& out) {
-    uint32_t i = 0;
-    if (i < v.len && v.ptr[i] == '+') ++i;
-    bool negative = false;
-    if (i < v.len && v.ptr[i] == '-') { negative = true; ++i; }
-    int64_t value = 0;
-    const uint32_t first = i;
-    for (; i < v.len && isDigit(v.ptr[i]); ++i) {
-        value = value * 10 + (v.ptr[i] - '0');
-        if (value > 0x80000000LL) return false;
-    }
-    if (i == first) return false;
-    if (negative) value = -value;
-    if (value > 0x7FFFFFFFLL) return false;
-    out = int(value);
-    return true;
-}
-
-// A date or time part; a two-character part led by a blank is its digit.
-bool toPart(StrView v, uint32_t off, uint32_t len, int& out) {
-    StrView p = sub(v, off, len);
-    if (p.len == 2 && p.ptr[0] == ' ') {
-        ++p.ptr;
-        --p.len;
-    }
-    return toInt(p, out);
-}
+// A date or time part. The conversion skips leading blanks, so a
+// two-character part led by a blank is its second character alone.
+bool toPart(StrView v, uint32_t off, uint32_t len, int& out) { return StrView::toi(sub(v, off, len), out); }
 
 }  // namespace
 
@@ -108,14 +81,7 @@ bool CsvFile::GetChar(int cell, char& out) {
 
 bool CsvFile::GetUInt(int cell, unsigned& out) { return StrView::toui(m_fields[size_t(cell)], out, 10); }
 
-bool CsvFile::GetInt(int cell, int& out) {
-    StrView v = m_fields[size_t(cell)];
-    while (v.len > 0 && StrView::isBlank(v.ptr[0])) {
-        ++v.ptr;
-        --v.len;
-    }
-    return toInt(v, out);
-}
+bool CsvFile::GetInt(int cell, int& out) { return StrView::toi(m_fields[size_t(cell)], out); }
 
 bool CsvFile::GetDouble(int cell, double& out) { return StrView::tod(m_fields[size_t(cell)], out); }
 
@@ -127,12 +93,7 @@ bool CsvFile::GetEpoch(OrbitalElements_t& rec) {
         !toPart(t, 11, 2, rec.hour) || !toPart(t, 14, 2, rec.minute) || !toPart(t, 17, 2, rec.second))
         return false;
     // The fraction's digits are taken as microseconds as they stand.
-    StrView frac = sub(t, 20, t.len - 20);
-    while (frac.len > 0 && StrView::isBlank(frac.ptr[0])) {
-        ++frac.ptr;
-        --frac.len;
-    }
-    if (!toInt(frac, rec.microsecond)) return false;
+    if (!StrView::toi(sub(t, 20, t.len - 20), rec.microsecond)) return false;
     rec.epochIsDayOfYear = false;
     return true;
 }

@@ -2,8 +2,8 @@
 // conversions both element-set readers share.
 #include "catalogue/StrView.h"
 
-#include <cstdlib>
-#include <string>
+#include <charconv>
+#include <system_error>
 
 bool StrView::isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
@@ -24,62 +24,24 @@ static bool s_isDigit(char c) { return c >= '0' && c <= '9'; }
 
 static char s_upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
-// True when the view at i starts with the word, in either case.
-static bool s_hasWord(StrView v, uint32_t i, const char* word) {
-    for (; *word; ++word, ++i)
-        if (i >= v.len || s_upper(v.ptr[i]) != *word)
-            return false;
-    return true;
+static StrView s_skipBlanks(StrView v) {
+    while (v.len > 0 && StrView::isBlank(v.ptr[0])) {
+        ++v.ptr;
+        --v.len;
+    }
+    return v;
 }
 
-// Length of the decimal number at i (0 when there is none), so that strtod
-// only ever sees the number itself: views are not terminated, and hexadecimal
-// forms must not be read.
-static uint32_t s_numberLength(StrView v, uint32_t i) {
-    uint32_t j = i;
-    uint32_t digits = 0;
-    while (j < v.len && s_isDigit(v.ptr[j])) { ++j; ++digits; }
-    if (j < v.len && v.ptr[j] == '.') {
-        ++j;
-        while (j < v.len && s_isDigit(v.ptr[j])) { ++j; ++digits; }
-    }
-    if (digits == 0)
-        return 0;
-    if (j < v.len && (v.ptr[j] == 'e' || v.ptr[j] == 'E')) {
-        uint32_t k = j + 1;
-        if (k < v.len && (v.ptr[k] == '+' || v.ptr[k] == '-'))
-            ++k;
-        if (k < v.len && s_isDigit(v.ptr[k])) {
-            while (k < v.len && s_isDigit(v.ptr[k])) ++k;
-            j = k;
-        }
-    }
-    return j - i;
-}
-
+// from_chars reads only inside the view (views are not terminated), never
+// looks at the locale, and takes no hexadecimal form in this format.
 bool StrView::tod(StrView v, double& out) {
-    uint32_t i = 0;
-    while (i < v.len && isBlank(v.ptr[i])) ++i;
-    const uint32_t from = i;
-    if (i < v.len && v.ptr[i] == '-') ++i;
-    uint32_t n = s_numberLength(v, i);
-    if (n == 0) {
-        if (s_hasWord(v, i, "INFINITY")) n = 8;
-        else if (s_hasWord(v, i, "INF") || s_hasWord(v, i, "NAN")) n = 3;
-        else return false;
-    }
-    const uint32_t total = i - from + n;
-    char small[64];
-    std::string large;
-    const char* text = small;
-    if (total < sizeof small) {
-        for (uint32_t k = 0; k < total; ++k) small[k] = v.ptr[from + k];
-        small[total] = '\0';
-    } else {
-        large.assign(v.ptr + from, total);
-        text = large.c_str();
-    }
-    out = std::strtod(text, nullptr);
+    const StrView t = s_skipBlanks(v);
+    const char* end = t.ptr + t.len;
+    double value = 0.0;
+    const auto r = std::from_chars(t.ptr, end, value, std::chars_format::general);
+    if (r.ec != std::errc())
+        return false;
+    out = value;
     return true;
 }
 
@@ -91,8 +53,8 @@ static int s_digitValue(char c) {
 }
 
 bool StrView::toui(StrView v, unsigned& out, int base) {
+    v = s_skipBlanks(v);
     uint32_t i = 0;
-    while (i < v.len && isBlank(v.ptr[i])) ++i;
     if (i < v.len && v.ptr[i] == '+') ++i;
     uint64_t value = 0;
     uint32_t digits = 0;
@@ -107,5 +69,24 @@ bool StrView::toui(StrView v, unsigned& out, int base) {
     if (digits == 0)
         return false;
     out = unsigned(value);
+    return true;
+}
+
+bool StrView::toi(StrView v, int& out) {
+    v = s_skipBlanks(v);
+    uint32_t i = 0;
+    if (i < v.len && v.ptr[i] == '+') ++i;
+    const bool negative = i < v.len && v.ptr[i] == '-';
+    if (negative) ++i;
+    // The magnitude may reach 2^31 only for a negative number.
+    const int64_t limit = negative ? 0x80000000LL : 0x7FFFFFFFLL;
+    int64_t value = 0;
+    const uint32_t first = i;
+    for (; i < v.len && s_isDigit(v.ptr[i]); ++i) {
+        value = value * 10 + (v.ptr[i] - '0');
+        if (value > limit) return false;
+    }
+    if (i == first) return false;
+    out = int(negative ? -value : value);
     return true;
 }

@@ -13,10 +13,14 @@ struct StrView {
     StrView trim() const;
 
     // Leading blanks skipped, then an optional minus, decimal digits with an
-    // optional point and exponent (or the words for infinity and not-a-number);
-    // what follows the number is ignored. A leading plus fails.
+    // optional point and exponent (or the words for infinity and not-a-number),
+    // read the same whatever the locale; what follows the number is ignored.
+    // A leading plus, and a value beyond the range of a double, fail.
     static bool tod(StrView v, double& out);
     // Leading blanks and one plus skipped, at least one digit of the base,
     // the value within 32 bits; what follows is ignored.
     static bool toui(StrView v, unsigned& out, int base);
+    // Leading blanks and one plus skipped, an optional minus, at least one
+    // decimal digit, the value within a signed 32 bits; what follows is ignored.
+    static bool toi(StrView v, int& out);
 };

@@ -22,40 +22,7 @@ const int32_t s_inf[19][4] = {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // One optional plus, at least one digit, within 32 bits; a minus fails.
-bool toUnsigned(StrView v, uint32_t& out) {
-    uint32_t i = 0;
-    if (i < v.len && v.ptr[i] == '+') ++i;
-    uint64_t value = 0;
-    const uint32_t first = i;
-    for (; i < v.len && isDigit(v.ptr[i]); ++i) {
-        value = value * 10 + uint64_t(v.ptr[i] - '0');
-        if (value > 0xFFFFFFFFull) return false;
-    }
-    if (i == first) return false;
-    out = uint32_t(value);
-    return true;
-}
-
-// One optional plus, then an optional minus and at least one digit.
-bool toYear(StrView v, int& out) {
-    uint32_t i = 0;
-    if (i < v.len && v.ptr[i] == '+') ++i;
-    bool negative = false;
-    if (i < v.len && v.ptr[i] == '-') { negative = true; ++i; }
-    int64_t value = 0;
-    const uint32_t first = i;
-    for (; i < v.len && isDigit(v.ptr[i]); ++i) {
-        value = value * 10 + (v.ptr[i] - '0');
-        if (value > 0x80000000LL) return false;
-    }
-    if (i == first) return false;
-    if (negative) value = -value;
-    if (value > 0x7FFFFFFFLL) return false;
-    out = int(value);
-    return true;
-}
-
-bool toReal(StrView v, double& out) { return v.len > 0 && StrView::tod(v, out); }
+bool toUnsigned(StrView v, uint32_t& out) { return StrView::toui(v, out, 10); }
 
 }  // namespace
 
@@ -170,11 +137,11 @@ bool TleFile::ReadElements(OrbitalElements_t& rec) const {
     const StrView intl = GetStr(2);
     rec.intlDesignator.assign(intl.ptr ? intl.ptr : "", intl.len);
     int y = 0;
-    if (!toYear(GetStr(3), y)) return false;
+    if (!StrView::toi(GetStr(3), y)) return false;
     rec.year = y < 57 ? 2000 + y : 1900 + y;
-    if (!toReal(GetStr(4), rec.dayOfYear)) return false;
+    if (!StrView::tod(GetStr(4), rec.dayOfYear)) return false;
     rec.epochIsDayOfYear = true;
-    if (!toReal(GetStr(5), rec.meanMotionDot2)) return false;
+    if (!StrView::tod(GetStr(5), rec.meanMotionDot2)) return false;
     if (!GetDecAssumed(6, rec.meanMotionDdot6)) return false;
     if (!GetDecAssumed(7, rec.bstar)) return false;
     uint32_t u = 0;
@@ -182,12 +149,12 @@ bool TleFile::ReadElements(OrbitalElements_t& rec) const {
     rec.ephemerisType = int32_t(u);
     if (!toUnsigned(GetStr(9), u)) return false;
     rec.elementSetNo = int32_t(u);
-    if (!toReal(GetStr(11), rec.inclination)) return false;
-    if (!toReal(GetStr(12), rec.raan)) return false;
+    if (!StrView::tod(GetStr(11), rec.inclination)) return false;
+    if (!StrView::tod(GetStr(12), rec.raan)) return false;
     if (!GetDecAssumed(13, rec.eccentricity)) return false;
-    if (!toReal(GetStr(14), rec.argPerigee)) return false;
-    if (!toReal(GetStr(15), rec.meanAnomaly)) return false;
-    if (!toReal(GetStr(16), rec.meanMotion)) return false;
+    if (!StrView::tod(GetStr(14), rec.argPerigee)) return false;
+    if (!StrView::tod(GetStr(15), rec.meanAnomaly)) return false;
+    if (!StrView::tod(GetStr(16), rec.meanMotion)) return false;
     return toUnsigned(GetStr(17), rec.revNumber);
 }
 

@@ -28,6 +28,8 @@ TEST(StrView, RealConversionFollowsTheDecimalSyntax) {
         {"1e", true, 1.0},           {"0x10", true, 0.0},         {"+1", false, 0},
         {"", false, 0},              {"   ", false, 0},          {".", false, 0},
         {"-", false, 0},             {"e5", false, 0},            {"-.e1", false, 0},
+        // Beyond the range of a double is no number at all.
+        {"1e999", false, 0},         {"-1e999", false, 0},        {"1e308", true, 1e308},
     };
     for (const Case& c : cases) {
         double out = -999.0;
@@ -84,4 +86,22 @@ TEST(StrView, UnsignedConversionTakesOnePlusAndThirtyTwoBits) {
     unsigned hex = 0;
     ASSERT_TRUE(StrView::toui(view("ff"), hex, 16));
     EXPECT_EQ(hex, 255u);
+}
+
+TEST(StrView, SignedConversionTakesOnePlusThenAMinusWithinThirtyTwoBits) {
+    struct Case { const char* text; bool ok; int value; };
+    const Case cases[] = {
+        {"2024", true, 2024},       {" \t+-5x", true, -5},       {"+7", true, 7},
+        {"2147483647", true, 2147483647},   {"2147483648", false, 0},
+        {"-2147483648", true, -2147483647 - 1}, {"-2147483649", false, 0},
+        {"-+1", false, 0},          {"+", false, 0},             {"-", false, 0},
+        {"", false, 0},             {" ", false, 0},
+    };
+    for (const Case& c : cases) {
+        int out = 12345;
+        EXPECT_EQ(StrView::toi(view(c.text), out), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(out, c.value) << c.text;
+        }
+    }
 }
