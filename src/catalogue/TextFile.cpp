@@ -113,8 +113,10 @@ bool TextFile::SeekPrevEOL() {
     return true;
 }
 
-// Start of the line that holds offset at.
+// Start of the line that holds offset at; a line end belongs to the line it
+// ends, the LF of a CR LF pair included.
 uint32_t TextFile::lineStart(uint32_t at) const {
+    if (at < m_size && at > 0 && m_data[at] == '\n' && m_data[at - 1] == '\r') --at;
     while (at > 0 && !isEol(at - 1)) --at;
     return at;
 }

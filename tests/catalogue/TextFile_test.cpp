@@ -96,6 +96,11 @@ TEST(TextFile, BackwardSeeksFindTheLineEndsBehindTheCursor) {
     text.SeekPrevLine();
     EXPECT_EQ(text.m_pos, 0u);
     EXPECT_FALSE(text.SeekPrevEOL());
+    // On the LF of a CR LF pair the cursor is still in the line that it ends.
+    ASSERT_EQ(text.Load(dir.write("crlf.txt", "ab\r\ncd\r\nef")), 0);
+    ASSERT_TRUE(text.SeekSet(7));
+    text.SeekPrevLine();
+    EXPECT_EQ(text.m_pos, 0u);
 }
 
 TEST(TextFile, ReadsCopyUpToACountAnOffsetOrACharacter) {
