@@ -83,9 +83,13 @@ int ManagerFile::ReadV1() {
             break;
         }
         // Prefix and name must fit the 299 characters of a path; an entry
-        // that does not is skipped rather than cut into another name.
-        if (prefix.size() + name.size() >= kLineSize)
+        // that does not is skipped rather than cut into another name, and
+        // its selection goes with it, as with a name that does not exist.
+        if (prefix.size() + name.size() >= kLineSize) {
+            m_catnums.clear();
+            m_names.clear();
             continue;
+        }
         m_path = prefix + name;
         LoadObjects();
     }

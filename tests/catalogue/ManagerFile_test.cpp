@@ -157,6 +157,9 @@ TEST(ManagerFile, AVersionOnePathTooLongForItsBufferIsSkipped) {
     const std::string rest = deep.substr(250) + "/far.txt";
     ASSERT_LT(rest.size(), 299u);
     EXPECT_EQ(loadList(f, ">" + prefix + "\n" + rest + "\n<\n" + f.dir() + "b.txt\n"), Names{"B1"});
+    // The selection of a skipped star line is not handed on to the next file.
+    EXPECT_EQ(loadList(f, ">" + prefix + "\n*" + rest + "\nFAR\n*\n<\n" + f.dir() + "a.txt\n"),
+              (Names{"A1", "A2"}));
 }
 
 TEST(ManagerFile, ListsInBothVersionsPickExactlyTheChosenPublishedSatellites) {
