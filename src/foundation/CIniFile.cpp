@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -181,7 +182,11 @@ bool CIniFile::Get(const char* section, const char* key, std::string& value) con
 
 bool CIniFile::Set(const char* section, const char* key, const std::string& value)
 {
-    m_sections[section][key] = value;
+    // Both names are built before anything is created, so a null name
+    // throws without leaving an empty section behind.
+    std::string s(section);
+    std::string k(key);
+    m_sections[std::move(s)][std::move(k)] = value;
     return true;
 }
 

@@ -2,14 +2,14 @@
 // reads with clamping and the number lists.
 #include "foundation/CIniFile.h"
 
+#include "TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -27,17 +27,6 @@ std::string value(const CIniFile& ini, const char* section, const char* key)
     ini.Get(section, key, v);
     return v;
 }
-
-struct TempDir {
-    std::string path;
-    TempDir()
-    {
-        char tmpl[] = "/tmp/ov_ini_XXXXXX";
-        const char* dir = mkdtemp(tmpl);
-        path = dir ? dir : "";
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-};
 
 } // namespace
 
@@ -58,6 +47,13 @@ TEST(CIniFile, ParserResultCodesStopAtTheBadLine)
         {"[A]\nk=v\n=1\n[B]\nx=1\n", 5, "[A]\nk=v\n"},
         {"[A]\nk=v\n  = 1\n", 5, "[A]\nk=v\n"},
         {"[A]\na=1\n[B]\nb=2\nbad\nc=3\n", 4, "[A]\na=1\n[B]\nb=2\n"},
+        // Before any section, a line that is no key at all is still code 3.
+        {"just words\n[A]\nx=1\n", 3, ""},
+        {"=1\n[A]\nx=1\n", 3, ""},
+        {"[A]\n[]trailing\n", 2, "[A]\n"},
+        {"[A\n]\n", 1, ""},
+        {"[ ]\n", 0, "[ ]\n"},
+        {"[A]\r\nk=v\r\n\r\n", 0, "[A]\nk=v\n"},
     };
     for (const auto& c : kCases) {
         CIniFile ini;
@@ -119,6 +115,17 @@ TEST(CIniFile, RepeatedSectionsMergeTheirKeys)
     EXPECT_EQ(saved(ini), "[A]\nx=4\nz=3\n[B]\ny=2\n");
 }
 
+TEST(CIniFile, NullNamesAreRefusedWithALogicError)
+{
+    CIniFile ini;
+    std::string v;
+    EXPECT_THROW(ini.Set(nullptr, "k", "v"), std::logic_error);
+    EXPECT_THROW(ini.Set("S", nullptr, "v"), std::logic_error);
+    EXPECT_THROW(ini.Set("S", "k", static_cast<const char*>(nullptr)), std::logic_error);
+    EXPECT_THROW(ini.Get(nullptr, "k", v), std::logic_error);
+    EXPECT_EQ(saved(ini), "");
+}
+
 TEST(CIniFile, WriterSortsSectionsAndKeysByteWise)
 {
     CIniFile ini;
@@ -137,9 +144,8 @@ TEST(CIniFile, WriterSortsSectionsAndKeysByteWise)
 
 TEST(CIniFile, SavedDocumentLoadsBackUnchanged)
 {
-    TempDir dir;
-    ASSERT_FALSE(dir.path.empty());
-    const std::string file = dir.path + "/round.ini";
+    TempDir dir("ov_ini");
+    const std::string file = dir / "round.ini";
 
     CIniFile ini;
     ini.Set("Plot", "Padding", 10);
@@ -170,22 +176,22 @@ TEST(CIniFile, ListsSurviveTheirTrailingSpaceBeingTrimmedOnLoad)
 
 TEST(CIniFile, MissingFileGivesAnEmptyDocument)
 {
-    TempDir dir;
+    TempDir dir("ov_ini");
     CIniFile ini;
     ini.Set("A", "k", "v");
-    EXPECT_EQ(ini.Load(dir.path + "/none.ini"), 0);
+    EXPECT_EQ(ini.Load(dir / "none.ini"), 0);
     EXPECT_EQ(saved(ini), "");
 }
 
 TEST(CIniFile, SaveToAnUnopenableFileWritesNothing)
 {
-    TempDir dir;
+    TempDir dir("ov_ini");
     CIniFile ini;
     ini.Set("A", "k", "v");
     // A folder in place of the file cannot be opened for writing, even as root.
-    ini.Save(dir.path);
-    ini.Save(dir.path + "/missing/dir/x.ini");
-    EXPECT_FALSE(std::filesystem::exists(dir.path + "/missing"));
+    ini.Save(dir.path());
+    ini.Save(dir / "missing/dir/x.ini");
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
     EXPECT_EQ(value(ini, "A", "k"), "v");
 }
 
