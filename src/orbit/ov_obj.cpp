@@ -25,15 +25,15 @@ bool s_clockPinned = false;
 int64_t s_pinnedTicks = 0;
 
 // Refused before the propagator sees them: a month outside the days-before-
-// month table, and numbers that can never give a position.
+// month table, and numbers that can never give a position. The derivatives
+// of the mean motion are not among them: the model never reads them.
 bool s_acceptable(const OrbitalElements_t& rec) {
     if (!rec.epochIsDayOfYear && (rec.month < 0 || rec.month > 12))
         return false;
     if (rec.epochIsDayOfYear && !std::isfinite(rec.dayOfYear))
         return false;
-    const double values[] = {rec.meanMotionDot2, rec.meanMotionDdot6, rec.bstar,
-                             rec.inclination,    rec.raan,            rec.eccentricity,
-                             rec.argPerigee,     rec.meanAnomaly,     rec.meanMotion};
+    const double values[] = {rec.bstar,      rec.inclination, rec.raan,      rec.eccentricity,
+                             rec.argPerigee, rec.meanAnomaly, rec.meanMotion};
     for (double v : values)
         if (!std::isfinite(v))
             return false;

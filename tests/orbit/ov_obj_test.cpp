@@ -156,6 +156,23 @@ TEST(ov_obj, SetsThePropagatorCannotTakeAreRefused) {
     obj_free(obj);
 }
 
+TEST(ov_obj, DerivativesTheModelNeverReadsDoNotKeepASetOut) {
+    OrbitalElements_t rec = issRecord();
+    rec.meanMotionDot2 = std::nan("");
+    rec.meanMotionDdot6 = std::numeric_limits<double>::infinity();
+    Chain chain;
+    object_t* odd = chain.add(rec);
+    object_t* plain = chain.add(issRecord());
+    ASSERT_TRUE(odd && plain);
+    PinnedClock pin(kSept7);
+    point2f_t a{}, b{};
+    obj_coord(&a, odd, 0);
+    obj_coord(&b, plain, 0);
+    EXPECT_EQ(a.x, b.x);
+    EXPECT_EQ(a.y, b.y);
+    EXPECT_EQ(odd->altitude, plain->altitude);
+}
+
 TEST(ov_obj, BothEpochFormsGiveTheSameInstant) {
     OrbitalElements_t doy = issRecord();
     doy.year = 2000;
