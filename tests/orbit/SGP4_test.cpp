@@ -89,19 +89,24 @@ double Distance(const double a[3], double x, double y, double z) {
 }
 
 // Worst position (km) and velocity (km/s) difference allowed per satellite.
-// Everything agrees to well under a millimetre but two cases:
+// Everything agrees to well under a millimetre but two cases, where our
+// steps were checked against the model's and the published run (a later
+// revision) orders them differently:
 // - 23599 (ARIANE 42P+3 R/B): low-inclination deep-space orbit whose node
-//   crosses zero at about 410 minutes; from there the node-vector periodics,
-//   which take the node in [0, 2pi), differ from the published run by up to
-//   0.964 km (the published revision keeps the node's sign there).
-// - 33335 (geostationary, e = 4e-7): 0.106 m after a day.
+//   crosses zero between 400 and 420 minutes. From there the node-vector
+//   periodics, which take the node in [0, 2pi), differ from the published
+//   run by up to 0.964 km; that run keeps the node's sign there. Before the
+//   crossing it agrees like every other case.
+// - 33335 (geostationary, mean e = 4e-7): the eccentricity is raised to its
+//   1e-6 floor after the lunar-solar periodics, the published run raises it
+//   before them: 0.106 m after a day.
 struct Bound {
     double position_km;
     double velocity_kms;
 };
 
-Bound BoundFor(unsigned catnum) {
-    if (catnum == 23599) return {0.965, 4.0e-4};
+Bound BoundFor(unsigned catnum, double tsince) {
+    if (catnum == 23599 && tsince >= 410.0) return {0.965, 4.0e-4};
     if (catnum == 33335) return {1.1e-4, 1.0e-8};
     return {1.0e-6, 1.0e-8};
 }
@@ -131,11 +136,11 @@ TEST(SGP4Verification, EveryPublishedStateIsMatched) {
         ASSERT_EQ(sets.count(catnum), 1u);
         ASSERT_FALSE(rows.empty());
         const VerSet& set = sets.at(catnum);
-        const Bound bound = BoundFor(catnum);
 
         const Tle tle("", set.line1, set.line2);
         const SGP4 sgp4(tle);
         for (const VerRow& row : rows) {
+            const Bound bound = BoundFor(catnum, row.tsince);
             const Eci eci = sgp4.FindPosition(row.tsince);
             EXPECT_LT(Distance(row.r, eci.Position().x, eci.Position().y, eci.Position().z), bound.position_km)
                 << "at " << row.tsince << " min";
