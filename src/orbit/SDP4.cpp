@@ -330,6 +330,9 @@ void SGP4::DeepSpaceSecular(double tsince, const OrbitalElements& elements,
 
     if (ds.resonance == 0) return;
 
+    // A time that is not finite would never end the stepping below.
+    if (!std::isfinite(t)) throw SatelliteException("Error: (tsince is not finite)");
+
     // Restart from the epoch unless the stored step lies between the
     // epoch and t, at least one step out.
     if (std::fabs(t) < kSTEP || t * ip.atime <= 0.0 || std::fabs(ip.atime) > std::fabs(t)) {

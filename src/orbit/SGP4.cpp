@@ -150,8 +150,6 @@ void SGP4::Initialise() {
 }
 
 Eci SGP4::FindPosition(double tsince) const {
-    // A NaN time would never leave the resonance integrator's loop.
-    if (!std::isfinite(tsince)) throw SatelliteException("Error: (tsince is not finite)");
     if (m_use_deep_space) return FindPositionSDP4(tsince);
     return FindPositionSGP4(tsince);
 }

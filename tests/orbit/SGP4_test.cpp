@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <string>
@@ -337,11 +338,45 @@ TEST(SGP4, ZeroOrNegativeMeanMotionNeverYieldsAState) {
     }
 }
 
-TEST(SGP4, NonFiniteTimeIsRefused) {
-    // Deep space with resonance: a NaN time would never end the integrator.
-    const SGP4 sgp4(MakeTle(1.0027, 0.0001, 0.05));
-    EXPECT_THROW(sgp4.FindPosition(std::nan("")), SatelliteException);
-    EXPECT_THROW(sgp4.FindPosition(INFINITY), SatelliteException);
+TEST(SGP4, NonFiniteTimeIsRefusedByEveryModel) {
+    // Near earth, deep space without resonance, then the one-day and the
+    // half-day resonance, whose integrator would never reach such a time.
+    const Tle tles[] = {MakeTle(15.5, 0.001, 51.6), MakeTle(2.0, 0.1, 51.6), MakeTle(1.0027, 0.0001, 0.05),
+                        MakeTle(2.0, 0.7, 63.4)};
+    for (const Tle& tle : tles) {
+        SCOPED_TRACE(tle.mean_motion);
+        const SGP4 sgp4(tle);
+        const double inf = std::numeric_limits<double>::infinity();
+        for (double t : {std::nan(""), inf, -inf}) {
+            EXPECT_THROW(sgp4.FindPosition(t), SatelliteException) << t;
+        }
+    }
+    const SGP4 synchronous(tles[2]);
+    EXPECT_THROW(synchronous.FindPositionSDP4(std::numeric_limits<double>::infinity()), SatelliteException);
+}
+
+TEST(SGP4, RetrogradeEquatorialInclinationKeepsTheLongPeriodTermFinite) {
+    // 1 + cos i is 0 at i = pi; the term is divided by 1.5e-12 instead.
+    double sinio, cosio, x3thm1, x1mth2, x7thm1, xlcof, aycof;
+    SGP4::RecomputeConstants(orbit::kPI, sinio, cosio, x3thm1, x1mth2, x7thm1, xlcof, aycof);
+    EXPECT_DOUBLE_EQ(xlcof, 0.000586267430002882 * sinio * (3.0 + 5.0 * cosio) / 1.5e-12);
+    EXPECT_DOUBLE_EQ(x3thm1, 2.0);
+    EXPECT_DOUBLE_EQ(x7thm1, 6.0);
+    // Elsewhere the divisor is 1 + cos i itself.
+    SGP4::RecomputeConstants(orbit::kPI / 3.0, sinio, cosio, x3thm1, x1mth2, x7thm1, xlcof, aycof);
+    EXPECT_DOUBLE_EQ(xlcof, 0.000586267430002882 * sinio * 5.5 / 1.5);
+    EXPECT_DOUBLE_EQ(aycof, 0.001172534860005764 * sinio);
+}
+
+TEST(SGP4, NegativeSemiLatusRectumFailsWithItsText) {
+    // Only a negative semi-major axis gets past the elsq test to this one.
+    try {
+        SGP4::CalculateFinalPositionVelocity(orbit::DateTime(), 0.1, -1.0, 0.0, 0.0, 0.0, 0.9, 0.0, 0.0, 0.0,
+                                             0.0, 0.0, 1.0, 0.0);
+        FAIL() << "no exception";
+    } catch (const SatelliteException& e) {
+        EXPECT_STREQ(e.what(), "Error: (pl < 0.0)");
+    }
 }
 
 TEST(SGP4, SetTleReplacesTheElementsAndReset) {
