@@ -13,11 +13,16 @@ constexpr size_t kMaxLen = kVarStrSize - 1;
 
 char s_buf[kVarStrSize];
 
-// Every negative value fails too: the bounds are tested unsigned.
-bool s_inRange(int value, uint32_t lo, uint32_t hi)
+// Stores the value when lo <= value <= hi. The bounds are tested unsigned,
+// so every negative value is refused too.
+template <typename T>
+bool s_setInRange(T& field, int value, uint32_t lo, uint32_t hi)
 {
     const uint32_t u = static_cast<uint32_t>(value);
-    return u >= lo && u <= hi;
+    if (u < lo || u > hi)
+        return false;
+    field = static_cast<T>(value);
+    return true;
 }
 
 // Pads with NULs and never touches the terminator at the 261st character.
@@ -100,7 +105,11 @@ bool var_set_str(int id, const char* text)
     switch (id) {
     case VAR_CON_FONT: var_set_con_font(text); break;
     case VAR_LINES_DATA: var_set_lines_data(text); break;
-    case VAR_OBJ_DATA: var_set_obj_data(text); break;
+    case VAR_OBJ_DATA:
+        var_set_obj_data(text);
+        // The selection points into the list that is about to be reloaded.
+        g_var.sel.obj = nullptr;
+        break;
     case VAR_OBJ_LABEL_FONT: var_set_obj_label_font(text); break;
     case VAR_USER_APP_PATH: var_set_user_app_path(text); break;
     case VAR_USER_DATA_PATH: var_set_user_data_path(text); break;
@@ -138,61 +147,13 @@ bool var_set_info_show(int value)
     return true;
 }
 
-bool var_set_info_pos(int value)
-{
-    if (!s_inRange(value, 0, 3))
-        return false;
-    g_var.info.pos = value;
-    return true;
-}
-
-bool var_set_plot_padding(int value)
-{
-    if (!s_inRange(value, 0, 200))
-        return false;
-    g_var.plot.padding = static_cast<uint8_t>(value);
-    return true;
-}
-
-bool var_set_obj_size(int value)
-{
-    if (!s_inRange(value, 1, 15))
-        return false;
-    g_var.obj.size = value;
-    return true;
-}
-
-bool var_set_obj_label_show(int value)
-{
-    if (!s_inRange(value, 0, 2))
-        return false;
-    g_var.obj.label.show = value;
-    return true;
-}
-
-bool var_set_path_orbits(int value)
-{
-    if (!s_inRange(value, 1, 8))
-        return false;
-    g_var.path.orbits = static_cast<uint8_t>(value);
-    return true;
-}
-
-bool var_set_path_show(int value)
-{
-    if (!s_inRange(value, 0, 2))
-        return false;
-    g_var.path.show = static_cast<uint8_t>(value);
-    return true;
-}
-
-bool var_set_path_size(int value)
-{
-    if (!s_inRange(value, 1, 15))
-        return false;
-    g_var.path.size = static_cast<uint8_t>(value);
-    return true;
-}
+bool var_set_info_pos(int value) { return s_setInRange(g_var.info.pos, value, 0, 3); }
+bool var_set_plot_padding(int value) { return s_setInRange(g_var.plot.padding, value, 0, 200); }
+bool var_set_obj_size(int value) { return s_setInRange(g_var.obj.size, value, 1, 15); }
+bool var_set_obj_label_show(int value) { return s_setInRange(g_var.obj.label.show, value, 0, 2); }
+bool var_set_path_orbits(int value) { return s_setInRange(g_var.path.orbits, value, 1, 8); }
+bool var_set_path_show(int value) { return s_setInRange(g_var.path.show, value, 0, 2); }
+bool var_set_path_size(int value) { return s_setInRange(g_var.path.size, value, 1, 15); }
 
 // The projection cycle replaces an unknown id by its first projection.
 bool var_set_plot_projection(int value)

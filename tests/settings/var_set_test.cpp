@@ -178,6 +178,29 @@ TEST_F(VarSet, ObjectListNameIsTrimmedAndNeverEmpty)
     EXPECT_STREQ(g_var.obj.data, "datamgr.txt");
 }
 
+TEST_F(VarSet, ObjectListByIdDropsTheSelectionButKeepsItsNumber)
+{
+    int satellite = 0;
+    g_var.sel.catnum = 25544;
+
+    // The loader's typed setter runs before any list exists and leaves it alone.
+    var_set_sel_obj(&satellite);
+    EXPECT_TRUE(var_set_obj_data("other.txt"));
+    EXPECT_EQ(static_cast<void*>(g_var.sel.obj), &satellite);
+
+    EXPECT_TRUE(var_set_str(44, "  "));
+    EXPECT_STREQ(g_var.obj.data, "datamgr.txt");
+    EXPECT_EQ(g_var.sel.obj, nullptr);
+    EXPECT_EQ(g_var.sel.catnum, 25544);
+
+    // No other string id touches the selection.
+    for (int id : {40, 41, 42, 43, 45, 46, 47, 48}) {
+        var_set_sel_obj(&satellite);
+        var_set_str(id, "x");
+        EXPECT_EQ(static_cast<void*>(g_var.sel.obj), &satellite) << id;
+    }
+}
+
 TEST_F(VarSet, UserAppPathGetsOneSeparatorUnlessEmpty)
 {
     EXPECT_TRUE(var_set_str(46, ""));
