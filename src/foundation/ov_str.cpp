@@ -227,11 +227,9 @@ int strcmp_wild(const char* str, const char* pattern)
             ++p;
             if (*p == '\0') return 1;  // the star takes the rest of the string
             // No backtracking: stop at the first character equal to the one
-            // after the star, taken literally, and match it as such.
+            // after the star, taken literally; that pattern character is then
+            // matched by its own rule, so "*?" or "*[ab]" keep their meaning.
             while (*s != '\0' && s_upper(*s) != s_upper(*p)) ++s;
-            if (*s == '\0') break;
-            ++s;
-            ++p;
             break;
         default:
             if (s_upper(*s) != s_upper(*p)) return 0;

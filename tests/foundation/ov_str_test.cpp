@@ -163,8 +163,12 @@ TEST(StrCmpWild, MatchesAsTheConsoleUsesIt)
         {"abc", "*c", 1},
         {"ab", "a**", 1},
         {"a*b", "a**b", 1},
-        // A star followed by a set character takes it literally.
-        {"x[y", "*[y", 1},
+        // The character after a star is looked for literally, then matched by
+        // its own rule: "!a" still excludes an "a", "[[]" is a set.
+        {"x!b", "*!ab", 1},
+        {"x!a", "*!a", 0},
+        {"x[y", "*[[]y", 1},
+        {"x?y", "*?y", 1},
     };
     for (const Case& c : kCases)
         EXPECT_EQ(strcmp_wild(c.str, c.pattern), c.match) << '"' << c.str << "\" vs \"" << c.pattern << '"';
