@@ -254,14 +254,16 @@ char* strcpy_left(char* dst, const char* src, int n)
 
 char* strcpy_mid(char* dst, const char* src, int start, int n)
 {
-    size_t len = std::strlen(src);
-    if (start < 0 || static_cast<size_t>(start) >= len || n <= 0) {
+    if (start < 0 || n <= 0) {
         dst[0] = '\0';
         return dst;
     }
-    size_t k = len - static_cast<size_t>(start);
-    if (k > static_cast<size_t>(n)) k = static_cast<size_t>(n);
-    std::memmove(dst, src + start, k);
+    // Like strcpy_left, never read past the last character asked for.
+    const long long limit = static_cast<long long>(start) + n;
+    long long len = 0;
+    while (len < limit && src[len] != '\0') ++len;
+    const size_t k = len > start ? static_cast<size_t>(len - start) : 0;
+    std::memmove(dst, src + (k > 0 ? start : 0), k);
     dst[k] = '\0';
     return dst;
 }

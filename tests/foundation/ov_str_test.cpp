@@ -204,6 +204,11 @@ TEST(StrCopyMid, CopiesFromStartAtMostN)
     EXPECT_STREQ(strcpy_mid(dst, "abcdef", 0, 0), "");
     EXPECT_STREQ(strcpy_mid(dst, "abcdef", -1, 3), "");
     EXPECT_STREQ(strcpy_mid(dst, "abcdef", 1, -2), "");
+    // A fixed field without a terminator: nothing past start + n is read.
+    char* field = static_cast<char*>(std::malloc(5));
+    std::memcpy(field, "12345", 5);
+    EXPECT_STREQ(strcpy_mid(dst, field, 2, 3), "345");
+    std::free(field);
 }
 
 TEST(StrCopyMid, WritesNoMoreThanNPlusOneBytes)
