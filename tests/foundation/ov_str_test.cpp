@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -26,40 +27,33 @@ std::string P(const char* s)
 
 // --- trimming ------------------------------------------------------------------
 
-TEST(StrTrim, BlanksGoOnBothSidesAndTheBufferIsTheResult)
+TEST(StrTrim, EachTrimWorksInPlaceOnItsOwnSide)
 {
-    char buf[] = "  a b  ";
-    EXPECT_EQ(str_trim(buf), buf);
-    EXPECT_STREQ(buf, "a b");
-    char tabs[] = "\t\r\n\v\fx\f\v\n\r\t";
-    EXPECT_STREQ(str_trim(tabs), "x");
-}
-
-TEST(StrTrim, AllBlankBecomesEmptyOnlyForTrimAndTrimRight)
-{
-    char a[] = "   ";
-    EXPECT_STREQ(str_trim(a), "");
-    char b[] = "   ";
-    EXPECT_STREQ(str_trimLeft(b), "   ");
-    char c[] = "   ";
-    EXPECT_STREQ(str_trimRight(c), "");
-    char e[] = "";
-    EXPECT_STREQ(str_trim(e), "");
-}
-
-TEST(StrTrim, LeftMovesTheTextToTheStartAndRightKeepsLeadingBlanks)
-{
-    char a[] = "  ab cd ";
-    EXPECT_EQ(str_trimLeft(a), a);
-    EXPECT_STREQ(a, "ab cd ");
-    char b[] = "  ab cd \t";
-    EXPECT_STREQ(str_trimRight(b), "  ab cd");
-}
-
-TEST(StrTrim, HighBytesAreNotWhitespace)
-{
-    char buf[] = "\xA0x\xA0";
-    EXPECT_STREQ(str_trim(buf), "\xA0x\xA0");
+    struct Case {
+        const char* text;
+        const char* trim;
+        const char* left;
+        const char* right;
+    };
+    // An all-blank text stays as it is only for the left trim.
+    const Case kCases[] = {
+        {"  a b  ", "a b", "a b  ", "  a b"},
+        {"  ab cd \t", "ab cd", "ab cd \t", "  ab cd"},
+        {"\t\r\n\v\fx\f\v\n\r\t", "x", "x\f\v\n\r\t", "\t\r\n\v\fx"},
+        {"   ", "", "   ", ""},
+        {"", "", "", ""},
+        {"\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0"},  // high bytes are no whitespace
+    };
+    using Trim = char* (*)(char*);
+    for (const Case& c : kCases) {
+        const std::pair<Trim, const char*> trims[] = {{str_trim, c.trim}, {str_trimLeft, c.left}, {str_trimRight, c.right}};
+        for (const auto& [trim, want] : trims) {
+            char buf[32];
+            std::strcpy(buf, c.text);
+            EXPECT_EQ(trim(buf), buf);
+            EXPECT_STREQ(buf, want) << '"' << c.text << '"';
+        }
+    }
 }
 
 TEST(StrStrip, RemovesEveryWhitespaceCharacter)
