@@ -14,20 +14,7 @@ namespace {
 const std::string kLine1 = "1 00005U 58002B   00179.78495062  .00000023  00000-0  28098-4 0  4753";
 const std::string kLine2 = "2 00005  34.2682 348.7242 1859667 331.7664  19.3264 10.82419157413667";
 
-// The text of the TleException that parsing throws, or "" when it passes.
-std::string ParseError(const std::string& l1, const std::string& l2, const std::string& name = "X") {
-    try {
-        Tle tle(name, l1, l2);
-    } catch (const TleException& e) {
-        return e.what();
-    }
-    return "";
-}
-
-std::string With(std::string line, size_t col, const std::string& text) {
-    return line.replace(col, text.size(), text);
-}
-
+// The text of the TleException that f throws, or "" when it passes.
 template <typename F>
 std::string ErrorOf(F f) {
     try {
@@ -36,6 +23,31 @@ std::string ErrorOf(F f) {
         return e.what();
     }
     return "";
+}
+
+std::string ParseError(const std::string& l1, const std::string& l2, const std::string& name = "X") {
+    return ErrorOf([&] { Tle tle(name, l1, l2); });
+}
+
+std::string With(std::string line, size_t col, const std::string& text) {
+    return line.replace(col, text.size(), text);
+}
+
+void ExpectSame(unsigned got, unsigned want, const char* text) {
+    EXPECT_EQ(got, want) << "'" << text << "'";
+}
+
+void ExpectSame(double got, double want, const char* text) {
+    EXPECT_DOUBLE_EQ(got, want) << "'" << text << "'";
+}
+
+// One row of an extractor's table: the refusal text must match and, when
+// there is none, the value read.
+template <typename T, typename F>
+void ExpectRow(const char* text, const char* error, T want, F extract) {
+    T got = T(777);
+    EXPECT_EQ(ErrorOf([&] { extract(std::string(text), got); }), error) << "'" << text << "'";
+    if (*error == '\0') ExpectSame(got, want, text);
 }
 
 }  // namespace
@@ -103,15 +115,12 @@ TEST(Tle, LetterInTheFirstCatalogueColumnCountsTenThousands) {
                           {"P0000", 230000}, {"Q0000", 240000}, {"Z9999", 339999}, {"a0000", 400000},
                           {"    5", 5},      {"     ", 0}};
     for (const Case& c : cases) {
-        unsigned v = 99;
-        Tle::ExtractNoradNum(c.field, v);
-        EXPECT_EQ(v, c.value) << c.field;
+        ExpectRow(c.field, "", c.value, Tle::ExtractNoradNum);
         const Tle tle("", With(kLine1, 2, c.field), With(kLine2, 2, c.field));
         EXPECT_EQ(tle.catnum, c.value) << c.field;
     }
-    unsigned v = 0;
-    EXPECT_EQ(ErrorOf([&] { Tle::ExtractNoradNum("A 1 1", v); }), "Unexpected non digit");
-    EXPECT_EQ(ErrorOf([&] { Tle::ExtractNoradNum("", v); }), "");
+    ExpectRow("A 1 1", "Unexpected non digit", 0u, Tle::ExtractNoradNum);
+    ExpectRow("", "", 0u, Tle::ExtractNoradNum);
 }
 
 TEST(Tle, UnsignedIntegerRule) {
@@ -126,13 +135,7 @@ TEST(Tle, UnsignedIntegerRule) {
         {" 1 2", 0, "Unexpected non digit"}, {"1-", 0, "Unexpected non digit"},
         {"-12", 0, "Invalid character"},     {" x1", 0, "Invalid character"},
     };
-    for (const Case& c : cases) {
-        unsigned v = 777;
-        EXPECT_EQ(ErrorOf([&] { Tle::ExtractInteger(c.text, v); }), c.error) << "'" << c.text << "'";
-        if (*c.error == '\0') {
-            EXPECT_EQ(v, c.value) << "'" << c.text << "'";
-        }
-    }
+    for (const Case& c : cases) ExpectRow(c.text, c.error, c.value, Tle::ExtractInteger);
 }
 
 TEST(Tle, DecimalRuleWantsThePointInItsColumn) {
@@ -170,11 +173,8 @@ TEST(Tle, DecimalRuleWantsThePointInItsColumn) {
         {"5.", 0, 0, "Failed to find decimal point"},
     };
     for (const Case& c : cases) {
-        double v = 777.0;
-        EXPECT_EQ(ErrorOf([&] { Tle::ExtractDouble(c.text, c.point, v); }), c.error) << "'" << c.text << "'";
-        if (*c.error == '\0') {
-            EXPECT_DOUBLE_EQ(v, c.value) << "'" << c.text << "'";
-        }
+        ExpectRow(c.text, c.error, c.value,
+                  [&](const std::string& text, double& v) { Tle::ExtractDouble(text, c.point, v); });
     }
 }
 
@@ -200,13 +200,7 @@ TEST(Tle, ExponentialRuleAssumesTheLeadingPoint) {
         {"-", 0, "Invalid exponential sign"},
         {" -", 0, "Invalid exponential sign"},
     };
-    for (const Case& c : cases) {
-        double v = 777.0;
-        EXPECT_EQ(ErrorOf([&] { Tle::ExtractExponential(c.text, v); }), c.error) << "'" << c.text << "'";
-        if (*c.error == '\0') {
-            EXPECT_DOUBLE_EQ(v, c.value) << "'" << c.text << "'";
-        }
-    }
+    for (const Case& c : cases) ExpectRow(c.text, c.error, c.value, Tle::ExtractExponential);
 }
 
 TEST(Tle, TwoDigitYearsSplitAt57) {
