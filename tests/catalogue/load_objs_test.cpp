@@ -13,18 +13,8 @@
 
 namespace {
 
-const char kHeader[] =
-    "OBJECT_NAME,OBJECT_ID,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,RA_OF_ASC_NODE,ARG_OF_PERICENTER,"
-    "MEAN_ANOMALY,EPHEMERIS_TYPE,CLASSIFICATION_TYPE,NORAD_CAT_ID,ELEMENT_SET_NO,REV_AT_EPOCH,BSTAR,"
-    "MEAN_MOTION_DOT,MEAN_MOTION_DDOT\r\n";
-
-// The ISS set of the test helpers, written as a comma-separated row with the
-// same epoch in calendar form (day 249.46623009 of 2026).
-const char kIssRow[] =
-    "ISS (ZARYA),1998-067A,2026-09-06T11:11:22.279776,15.49006161,.0005026,51.6308,257.8166,113.2307,"
-    "246.9211,0,U,25544,999,58435,.83451E-4,.00004151,0\r\n";
-
-int loadFile(CObjects& list, const std::string& path) { return load_objs(list, path); }
+const std::string kHeader = std::string(kCsvHeader) + "\r\n";
+const std::string kIssRow = std::string(kIssCsvRow) + "\r\n";
 
 }  // namespace
 
@@ -114,17 +104,17 @@ TEST(load_objs, OneSetInBothFormsIsAtTheSamePlace) {
 
 TEST(load_objs, PublishedThreeLineFilesLoadEverySet) {
     CObjects stations, geo;
-    EXPECT_EQ(loadFile(stations, elements_path("stations-2026-09.txt")), 0);
+    EXPECT_EQ(load_objs(stations, elements_path("stations-2026-09.txt")), 0);
     EXPECT_EQ(stations.m_count, 21u);
     EXPECT_EQ(names_of(stations).front(), "ISS (ZARYA)");
-    EXPECT_EQ(loadFile(geo, elements_path("geo-2026-09.txt")), 0);
+    EXPECT_EQ(load_objs(geo, elements_path("geo-2026-09.txt")), 0);
     EXPECT_EQ(geo.m_count, 567u);
     EXPECT_EQ(names_of(geo).front(), "TDRS 3");
 }
 
 TEST(load_objs, PublishedCommaSeparatedFileLoadsEveryRowWithItsSixDigitNumber) {
     CObjects list;
-    EXPECT_EQ(loadFile(list, elements_path("amateur-2026-09.csv")), 0);
+    EXPECT_EQ(load_objs(list, elements_path("amateur-2026-09.csv")), 0);
     EXPECT_EQ(list.m_count, 96u);
     object_t* dream = obj_find(100465, list.m_head);
     ASSERT_NE(dream, nullptr);
@@ -135,7 +125,7 @@ TEST(load_objs, PublishedCommaSeparatedFileLoadsEveryRowWithItsSixDigitNumber) {
 
 TEST(load_objs, TheFullActiveCatalogueLoads) {
     CObjects list;
-    EXPECT_EQ(loadFile(list, elements_path("active-2026-05.txt")), 0);
+    EXPECT_EQ(load_objs(list, elements_path("active-2026-05.txt")), 0);
     EXPECT_EQ(list.m_count, 15347u);
     const std::vector<std::string> names = names_of(list);
     EXPECT_EQ(names.front(), "CALSPHERE 1");
