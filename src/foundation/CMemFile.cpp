@@ -2,11 +2,11 @@
 // object list is parsed this way, moving the cursor back and forth itself.
 #include "foundation/CMemFile.h"
 
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 
 #include "foundation/ov_fio.h"
+#include "foundation/ov_readline.h"
 
 CMemFile::CMemFile() : cur(nullptr), start(nullptr), size(0), end(nullptr), owned(false) {}
 
@@ -175,25 +175,6 @@ unsigned CMemFile::Write(const void* src, unsigned len)
 
 unsigned CMemFile::ReadLine(void* buf, unsigned len)
 {
-    char* out = static_cast<char*>(buf);
-    unsigned i = 0;
-    while (cur < end) {
-        const uint8_t c = *cur++;
-        if (c == '\n')
-            break;
-        if (c == '\r') {
-            if (cur < end && *cur == '\n')
-                ++cur;
-            break;
-        }
-        if (i < len)
-            out[i] = static_cast<char>(c);
-        // Saturate rather than wrap, so a huge line never writes over its start.
-        if (i != UINT_MAX)
-            ++i;
-    }
-    // No room at all means nothing may be written.
-    if (len > 0)
-        out[i < len ? i : len - 1] = '\0';
-    return i;
+    return ov_read_line(
+        static_cast<char*>(buf), len, [this] { return cur < end ? *cur++ : -1; }, [this](int) { --cur; });
 }

@@ -2,12 +2,12 @@
 // coastline file are read through these.
 #include "foundation/ov_fio.h"
 
-#include <climits>
 #include <cstdlib>
 
 #include <sys/stat.h>
 
 #include "foundation/ov_fsys.h"
+#include "foundation/ov_readline.h"
 
 int fio_load(const char* path, void* buf, int len)
 {
@@ -78,26 +78,8 @@ int32_t fio_tell_end(FILE* f)
 
 unsigned fio_read_line(char* buf, unsigned len, FILE* f)
 {
-    unsigned i = 0;
-    for (int c; f && (c = std::fgetc(f)) != EOF;) {
-        if (c == '\n')
-            break;
-        if (c == '\r') {
-            const int next = std::fgetc(f);
-            if (next != '\n' && next != EOF)
-                std::ungetc(next, f);
-            break;
-        }
-        if (i < len)
-            buf[i] = static_cast<char>(c);
-        // Saturate rather than wrap, so a huge line never writes over its start.
-        if (i != UINT_MAX)
-            ++i;
-    }
-    // No room at all means nothing may be written.
-    if (len > 0)
-        buf[i < len ? i : len - 1] = '\0';
-    return i;
+    return ov_read_line(
+        buf, len, [f] { return f ? std::fgetc(f) : EOF; }, [f](int c) { std::ungetc(c, f); });
 }
 
 FILE* fio_open(const char* path, const char* mode)
