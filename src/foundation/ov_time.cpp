@@ -12,23 +12,13 @@ constexpr double kJ2000 = 2451545.0;      // 2000 January 1, 12h
 constexpr double kDaysPerCentury = 36525.0;
 
 // The reentrant forms: the static records of gmtime and localtime are shared.
-bool s_gmtime(time_t t, struct tm* out)
-{
 #ifdef _WIN32
-    return gmtime_s(out, &t) == 0;
+bool s_gmtime(time_t t, struct tm* out) { return gmtime_s(out, &t) == 0; }
+bool s_localtime(time_t t, struct tm* out) { return localtime_s(out, &t) == 0; }
 #else
-    return gmtime_r(&t, out) != nullptr;
+bool s_gmtime(time_t t, struct tm* out) { return gmtime_r(&t, out) != nullptr; }
+bool s_localtime(time_t t, struct tm* out) { return localtime_r(&t, out) != nullptr; }
 #endif
-}
-
-bool s_localtime(time_t t, struct tm* out)
-{
-#ifdef _WIN32
-    return localtime_s(out, &t) == 0;
-#else
-    return localtime_r(&t, out) != nullptr;
-#endif
-}
 
 }  // namespace
 
