@@ -44,6 +44,18 @@ private:
     std::string old_;
 };
 
+// A calendar time with the seconds at 0, the year counted from 1900 as in tm.
+struct tm Tm(int year, int mon, int mday, int hour, int min)
+{
+    struct tm t = {};
+    t.tm_year = year - 1900;
+    t.tm_mon = mon - 1;
+    t.tm_mday = mday;
+    t.tm_hour = hour;
+    t.tm_min = min;
+    return t;
+}
+
 // The zone's own offset east of UTC now, as the C library reports it.
 long GmtOffNow()
 {
@@ -118,14 +130,8 @@ TEST(OvTime, SiderealTimeStaysInOneTurn)
 TEST(OvTime, DiffTmCountsSecondsFromBToA)
 {
     ScopedTz tz("UTC0");
-    struct tm a = {};
-    a.tm_year = 124;
-    a.tm_mon = 1;
-    a.tm_mday = 29;
-    a.tm_hour = 12;
-    struct tm b = a;
-    b.tm_mday = 28;
-    b.tm_min = 30;
+    struct tm a = Tm(2024, 2, 29, 12, 0);
+    struct tm b = Tm(2024, 2, 28, 12, 30);
     EXPECT_DOUBLE_EQ(ov_difftm(&a, &b), 86400.0 - 1800.0);
     // Both records come back normalised.
     struct tm c = a;
@@ -160,12 +166,7 @@ TEST(OvTime, DiffUtcIncludesSummerTime)
 TEST(OvTime, UtcToLocalShiftsByTheZoneOffset)
 {
     ScopedTz tz("EST5");
-    struct tm t = {};
-    t.tm_year = 124;
-    t.tm_mon = 0;
-    t.tm_mday = 1;
-    t.tm_hour = 3;
-    t.tm_min = 15;
+    struct tm t = Tm(2024, 1, 1, 3, 15);
     EXPECT_EQ(ov_utctolocal(&t), &t);
     EXPECT_EQ(t.tm_year, 123);
     EXPECT_EQ(t.tm_mon, 11);
