@@ -103,12 +103,18 @@ void s_color(const CIniFile& ini, const char* sec, const char* key, bool (*set)(
         set(c);
 }
 
-// A window of no width or height could never be seen or grabbed again, so
-// such a rectangle is dropped; any position is kept, off-screen included.
+// SDL refuses to create a window wider or taller than this.
+constexpr int kMaxWindowSide = 16384;
+
+// A window of no width or height could never be seen or grabbed again, and
+// one too large for SDL would stop every start, so such a rectangle is
+// dropped; any position is kept, off-screen included.
 void s_rect(const CIniFile& ini, const char* sec, const char* key, SDL_Rect& out)
 {
     int r[4];
-    if (ini.Get(sec, key, r, 4) != 4 || r[2] <= 0 || r[3] <= 0)
+    if (ini.Get(sec, key, r, 4) != 4)
+        return;
+    if (r[2] <= 0 || r[3] <= 0 || r[2] > kMaxWindowSide || r[3] > kMaxWindowSide)
         return;
     out = {r[0], r[1], r[2], r[3]};
 }

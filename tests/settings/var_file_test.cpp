@@ -245,9 +245,11 @@ TEST_F(VarFile, BadValuesLeaveExactlyTheirFieldsAtTheDefaults)
     expect_same_store(g_var, expected);
 }
 
-TEST_F(VarFile, RectanglesWithoutAreaOrWithOtherThanFourNumbersAreIgnored)
+TEST_F(VarFile, RectanglesAWindowCannotHaveAreIgnored)
 {
-    const char* kRects[] = {"10 20 0 600 ", "10 20 300 -1 ", "10 20 300 ", "1 2 3 4 5 ", "a b c d", ""};
+    // No area, larger than any window SDL creates, or not four numbers.
+    const char* kRects[] = {"10 20 0 600 ",     "10 20 300 -1 ",   "10 20 16385 600 ", "10 20 800 99999 ",
+                            "10 20 300 ",       "1 2 3 4 5 ",      "a b c d",          ""};
     for (const char* r : kRects) {
         reset_store();
         write_file(ini, std::string("[Window]\nRect=") + r + "\n[Console]\nRect=" + r + "\n");
@@ -256,6 +258,12 @@ TEST_F(VarFile, RectanglesWithoutAreaOrWithOtherThanFourNumbersAreIgnored)
         EXPECT_EQ(g_var.win.rect.x, 0x2FFF0000) << r;
         EXPECT_EQ(g_var.con.rect.h, 600) << r;
     }
+
+    write_file(ini, "[Window]\nRect=-5 7 1 16384 \n[Console]\nRect=0 0 16384 1 \n");
+    var_load();
+    EXPECT_EQ(g_var.win.rect.h, 16384);
+    EXPECT_EQ(g_var.win.rect.x, -5);
+    EXPECT_EQ(g_var.con.rect.w, 16384);
 }
 
 TEST_F(VarFile, SyntaxErrorKeepsTheKeysBeforeIt)
