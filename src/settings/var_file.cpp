@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sstream>
 #include <string>
@@ -121,6 +122,14 @@ void s_rect(const CIniFile& ini, const char* sec, const char* key, SDL_Rect& out
 
 // --- writing --------------------------------------------------------------
 
+// A pasted text may hold a line break; written as it is, the rest of the
+// text would become a bad line that ends the next load there, so only the
+// text before the first line break is written.
+void s_set(CIniFile& ini, const char* sec, const char* key, const char* text)
+{
+    ini.Set(sec, key, std::string(text, std::strcspn(text, "\n")));
+}
+
 void s_set(CIniFile& ini, const char* sec, const char* key, const color4b_t& c)
 {
     const unsigned char v[4] = {c.r, c.g, c.b, c.a};
@@ -224,11 +233,11 @@ void var_save()
 {
     CIniFile ini;
 
-    ini.Set(Ini_App, Ini_Base, app_base_path());
-    ini.Set(Ini_App, Ini_Pref, app_pref_path());
+    s_set(ini, Ini_App, Ini_Base, app_base_path());
+    s_set(ini, Ini_App, Ini_Pref, app_pref_path());
 
-    ini.Set(Ini_User, Ini_AppPath, g_var.user.app_path);
-    ini.Set(Ini_User, Ini_DataPath, g_var.user.data_path);
+    s_set(ini, Ini_User, Ini_AppPath, g_var.user.app_path);
+    s_set(ini, Ini_User, Ini_DataPath, g_var.user.data_path);
 
     s_set(ini, Ini_Plot, Ini_Bg, g_var.plot.bg_color);
     ini.Set(Ini_Plot, Ini_Padding, g_var.plot.padding);
@@ -239,17 +248,17 @@ void var_save()
     s_set(ini, Ini_Lon, Ini_Color, g_var.lon.color);
     ini.Set(Ini_Lon, Ini_Show, g_var.lon.show ? 1 : 0);
 
-    ini.Set(Ini_Lines, Ini_Data, g_var.lines.data);
+    s_set(ini, Ini_Lines, Ini_Data, g_var.lines.data);
     s_set(ini, Ini_Lines, Ini_Color, g_var.lines.color);
     ini.Set(Ini_Lines, Ini_Show, g_var.lines.show ? 1 : 0);
 
-    ini.Set(Ini_Obj, Ini_Data, g_var.obj.data);
+    s_set(ini, Ini_Obj, Ini_Data, g_var.obj.data);
     s_set(ini, Ini_Obj, Ini_Color, g_var.obj.color);
     ini.Set(Ini_Obj, Ini_Size, g_var.obj.size);
 
     s_set(ini, Ini_ObjLabel, Ini_Color, g_var.obj.label.color);
     ini.Set(Ini_ObjLabel, Ini_Show, g_var.obj.label.show);
-    ini.Set(Ini_ObjLabel, Ini_Font, g_var.obj.label.font);
+    s_set(ini, Ini_ObjLabel, Ini_Font, g_var.obj.label.font);
 
     s_set(ini, Ini_Path, Ini_Color, g_var.path.color);
     ini.Set(Ini_Path, Ini_Orbits, g_var.path.orbits);
@@ -266,13 +275,13 @@ void var_save()
 
     ini.Set(Ini_ObjSel, Ini_Data, g_var.sel.catnum);
 
-    ini.Set(Ini_Win, Ini_Font, g_var.win.font);
+    s_set(ini, Ini_Win, Ini_Font, g_var.win.font);
     ini.Set(Ini_Win, Ini_Max, g_var.win.max ? 1 : 0);
     s_set(ini, Ini_Win, Ini_Rect, g_var.win.rect);
 
     s_set(ini, Ini_Con, Ini_Bg, g_var.con.bg_color);
     s_set(ini, Ini_Con, Ini_Fg, g_var.con.fg_color);
-    ini.Set(Ini_Con, Ini_Font, g_var.con.font);
+    s_set(ini, Ini_Con, Ini_Font, g_var.con.font);
     ini.Set(Ini_Con, Ini_Max, g_var.con.max ? 1 : 0);
     s_set(ini, Ini_Con, Ini_Rect, g_var.con.rect);
 

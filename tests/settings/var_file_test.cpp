@@ -266,6 +266,24 @@ TEST_F(VarFile, RectanglesAWindowCannotHaveAreIgnored)
     EXPECT_EQ(g_var.con.rect.w, 16384);
 }
 
+TEST_F(VarFile, ALineBreakInATextEndsWhatIsSavedOfIt)
+{
+    var_load();
+    // Early in the file: the rest of the text would be a bad line that ends loading.
+    var_set_str(VAR_CON_FONT, "con.bmp\r\nno key here");
+    // Last in the file: the rest would set the padding over the saved one.
+    var_set_str(VAR_WIN_FONT, "big.bmp\n[Plot]\nPadding=99");
+    var_set_int(VAR_PATH_SIZE, 9);
+    var_save();
+
+    reset_store();
+    var_load();
+    EXPECT_STREQ(g_var.con.font, "con.bmp");
+    EXPECT_STREQ(g_var.win.font, "big.bmp");
+    EXPECT_EQ(g_var.path.size, 9);
+    EXPECT_EQ(g_var.plot.padding, 10);
+}
+
 TEST_F(VarFile, SyntaxErrorKeepsTheKeysBeforeIt)
 {
     write_file(ini,
