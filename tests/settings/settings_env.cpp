@@ -5,14 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <memory>
 
 namespace {
 
-std::string s_home;
+std::unique_ptr<TempDir> s_home;
 
 // Taken before any test runs: g_var is constant-initialised.
 const var_t s_defaults = g_var;
@@ -23,18 +20,13 @@ class TempHome : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        char tmpl[] = "/tmp/ov_settings_XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        s_home = tmpl;
-        setenv("HOME", s_home.c_str(), 1);
-        setenv("XDG_DATA_HOME", (s_home + "/data").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (s_home + "/config").c_str(), 1);
+        s_home = std::make_unique<TempDir>("ov_settings");
+        const std::string& home = s_home->path();
+        setenv("HOME", home.c_str(), 1);
+        setenv("XDG_DATA_HOME", (*s_home / "data").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (*s_home / "config").c_str(), 1);
     }
-    void TearDown() override
-    {
-        if (!s_home.empty())
-            std::filesystem::remove_all(s_home);
-    }
+    void TearDown() override { s_home.reset(); }
 };
 
 [[maybe_unused]] ::testing::Environment* const s_env =
@@ -54,7 +46,7 @@ bool same_rect(const SDL_Rect& a, const SDL_Rect& b)
 
 const std::string& test_home()
 {
-    return s_home;
+    return s_home->path();
 }
 
 const var_t& default_store()
