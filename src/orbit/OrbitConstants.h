@@ -40,7 +40,6 @@ constexpr double kCK2x3 = 0.0016239240000000001;
 constexpr double kCK4x125 = 7.762359374999998e-7;
 constexpr double kA3OVK2x0125 = 0.000586267430002882;
 constexpr double kA3OVK2x025 = 0.001172534860005764;
-constexpr double kQOMS24Base20 = 0.015678564345220036;  // (120 - 20)/XKMPER, the floor of s4
 constexpr double kTwoThirds = 0.6666666666666666;
 
 // --- model limits ------------------------------------------------------

@@ -71,8 +71,7 @@ void SGP4::Initialise() {
     if (m_elements.perigee < 156.0) {
         s4 = m_elements.perigee - 78.0;
         if (m_elements.perigee < 98.0) s4 = 20.0;
-        const double qbase = s4 == 20.0 ? kQOMS24Base20 : (120.0 - s4) / kXKMPER;
-        qoms24 = std::pow(qbase, 4.0);
+        qoms24 = std::pow((120.0 - s4) / kXKMPER, 4.0);
         s4 = s4 / kXKMPER + 1.0;
     }
 
