@@ -71,7 +71,11 @@ public:
         return WrapTwoPi(ToGreenwichSiderealTime() + lon);
     }
 
-    static double WrapTwoPi(double a) { return a - kTWOPI * std::floor(a / kTWOPI); }
+    // A tiny negative angle rounds to 2pi itself; it is 0.
+    static double WrapTwoPi(double a) {
+        const double r = a - kTWOPI * std::floor(a / kTWOPI);
+        return r < kTWOPI ? r : 0.0;
+    }
 
     // A NaN or out-of-range product must never reach the integer
     // conversion: it saturates (NaN gives 0).

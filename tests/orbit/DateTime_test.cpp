@@ -132,3 +132,14 @@ TEST(DateTime, LocalSiderealTimeAddsTheLongitudeAndWraps) {
         EXPECT_NEAR(std::remainder(l - g - lon, orbit::kTWOPI), 0.0, 1e-12) << lon;
     }
 }
+
+TEST(DateTime, AngleReductionNeverReachesTwoPi) {
+    // A tiny negative angle would round to 2pi; sidereal times, the node and
+    // every longitude rely on the half-open range.
+    for (double a : {-1e-17, -1e-300, -orbit::kTWOPI * 1e-17, 0.0, orbit::kTWOPI, -orbit::kTWOPI, 7.0, -7.0}) {
+        const double r = DateTime::WrapTwoPi(a);
+        EXPECT_GE(r, 0.0) << a;
+        EXPECT_LT(r, orbit::kTWOPI) << a;
+        EXPECT_NEAR(std::remainder(r - a, orbit::kTWOPI), 0.0, 1e-15) << a;
+    }
+}
