@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "TempDir.h"
+
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -16,34 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempDir {
-public:
-    TempDir()
-    {
-        char tmpl[] = "/tmp/ov_cfile_XXXXXX";
-        const char* p = mkdtemp(tmpl);
-        EXPECT_NE(p, nullptr);
-        path_ = p ? p : "";
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& str() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Every line up to the stream's end, as the coastline reader collects them.
 std::vector<std::string> readAll(CFile& f, unsigned len, std::vector<unsigned>* results)
@@ -64,7 +37,7 @@ std::vector<std::string> readAll(CFile& f, unsigned len, std::vector<unsigned>* 
 
 TEST(CFileReadLine, EndsLinesAtLfCrAndCrLfAndCountsOverlongLinesWhole)
 {
-    TempDir tmp;
+    TempDir tmp("ov_cfile");
     const std::string k299(299, 'x');
     struct Case {
         const char* name;
@@ -82,7 +55,7 @@ TEST(CFileReadLine, EndsLinesAtLfCrAndCrLfAndCountsOverlongLinesWhole)
          {k299, k299, ""}, {1000, 299, 0}},
     };
     for (const auto& c : cases) {
-        writeFile(tmp / "lines", c.data);
+        write_file(tmp / "lines", c.data);
         CFile f;
         ASSERT_TRUE(f.Open((tmp / "lines").c_str(), "r")) << c.name;
         std::vector<unsigned> results;
@@ -94,8 +67,8 @@ TEST(CFileReadLine, EndsLinesAtLfCrAndCrLfAndCountsOverlongLinesWhole)
 
 TEST(CFileReadLine, StoresAtMostLenMinusOneCharacters)
 {
-    TempDir tmp;
-    writeFile(tmp / "lines", "abcdef\n");
+    TempDir tmp("ov_cfile");
+    write_file(tmp / "lines", "abcdef\n");
     CFile f;
     ASSERT_TRUE(f.Open((tmp / "lines").c_str(), "r"));
     char buf[5] = "####";
@@ -107,13 +80,13 @@ TEST(CFileReadLine, StoresAtMostLenMinusOneCharacters)
 
 TEST(Cfile, OpensFilesButNotMissingNamesOrFolders)
 {
-    TempDir tmp;
-    writeFile(tmp / "f", "x");
+    TempDir tmp("ov_cfile");
+    write_file(tmp / "f", "x");
     Cfile f;
     EXPECT_FALSE(f.Open((tmp / "missing").c_str(), "r"));
     EXPECT_EQ(f.file, nullptr);
     // A folder opened for reading would never reach its end.
-    EXPECT_FALSE(f.Open(tmp.str().c_str(), "r"));
+    EXPECT_FALSE(f.Open(tmp.path().c_str(), "r"));
     EXPECT_EQ(f.file, nullptr);
     EXPECT_TRUE(f.Open((tmp / "f").c_str(), "r"));
     // Opening again lets go of the stream held, which would otherwise leak.
@@ -126,9 +99,9 @@ TEST(Cfile, OpensFilesButNotMissingNamesOrFolders)
 
 TEST(Cfile, ReopensItsOwnStreamOnAnotherFile)
 {
-    TempDir tmp;
-    writeFile(tmp / "a", "A");
-    writeFile(tmp / "b", "B");
+    TempDir tmp("ov_cfile");
+    write_file(tmp / "a", "A");
+    write_file(tmp / "b", "B");
     Cfile f;
     ASSERT_TRUE(f.Open((tmp / "a").c_str(), "r"));
     ASSERT_TRUE(f.Reopen((tmp / "b").c_str(), "r", &f));
@@ -137,9 +110,9 @@ TEST(Cfile, ReopensItsOwnStreamOnAnotherFile)
 
 TEST(Cfile, TakesOverTheStreamOfAnotherObjectSoOnlyOneClosesIt)
 {
-    TempDir tmp;
-    writeFile(tmp / "a", "A");
-    writeFile(tmp / "b", "B");
+    TempDir tmp("ov_cfile");
+    write_file(tmp / "a", "A");
+    write_file(tmp / "b", "B");
     Cfile from;
     Cfile to;
     ASSERT_TRUE(from.Open((tmp / "a").c_str(), "r"));
@@ -151,7 +124,7 @@ TEST(Cfile, TakesOverTheStreamOfAnotherObjectSoOnlyOneClosesIt)
     ASSERT_TRUE(from.Open((tmp / "a").c_str(), "r"));
     Cfile other;
     EXPECT_FALSE(other.Reopen((tmp / "missing").c_str(), "r", &from));
-    EXPECT_FALSE(other.Reopen(tmp.str().c_str(), "r", &from));
+    EXPECT_FALSE(other.Reopen(tmp.path().c_str(), "r", &from));
     EXPECT_EQ(other.file, nullptr);
     ASSERT_NE(from.file, nullptr);
     EXPECT_EQ(std::fgetc(from.file), 'A');
@@ -174,7 +147,7 @@ TEST(CFileEndian, KeepsTheTagForAnUnknownValue)
 
 TEST(CFileEndian, WritesSwappedItemsBigEndianAndReadsThemBack)
 {
-    TempDir tmp;
+    TempDir tmp("ov_cfile");
     const std::string path = tmp / "items";
     const uint16_t w16[2] = {0x1234, 0xABCD};
     const uint32_t w32[1] = {0x01020304};
@@ -187,7 +160,7 @@ TEST(CFileEndian, WritesSwappedItemsBigEndianAndReadsThemBack)
     }
     EXPECT_EQ(w16[0], 0x1234);  // the caller's items are never turned
     EXPECT_EQ(w32[0], 0x01020304u);
-    EXPECT_EQ(readFile(path), std::string("\x12\x34\xAB\xCD\x01\x02\x03\x04", 8));
+    EXPECT_EQ(read_file(path), std::string("\x12\x34\xAB\xCD\x01\x02\x03\x04", 8));
 
     CFile f;
     ASSERT_TRUE(f.Open(path.c_str(), "rb"));
@@ -203,7 +176,7 @@ TEST(CFileEndian, WritesSwappedItemsBigEndianAndReadsThemBack)
 
 TEST(CFileEndian, HostOrderPassesItemsThroughAndSwapCallsAlwaysTurn)
 {
-    TempDir tmp;
+    TempDir tmp("ov_cfile");
     const std::string path = tmp / "items";
     const uint16_t v16 = 0x1234;
     const uint32_t v32 = 0x01020304;
@@ -219,7 +192,7 @@ TEST(CFileEndian, HostOrderPassesItemsThroughAndSwapCallsAlwaysTurn)
     expect += "\x12\x34";
     expect += std::string(reinterpret_cast<const char*>(&v32), 4);
     expect += "\x01\x02\x03\x04";
-    EXPECT_EQ(readFile(path), expect);
+    EXPECT_EQ(read_file(path), expect);
 
     CFile f;
     ASSERT_TRUE(f.Open(path.c_str(), "rb"));
@@ -237,8 +210,8 @@ TEST(CFileEndian, HostOrderPassesItemsThroughAndSwapCallsAlwaysTurn)
 
 TEST(CFileEndian, ShortReadSwapsOnlyTheItemsRead)
 {
-    TempDir tmp;
-    writeFile(tmp / "items", std::string("\x12\x34\x56\x78\x9A", 5));
+    TempDir tmp("ov_cfile");
+    write_file(tmp / "items", std::string("\x12\x34\x56\x78\x9A", 5));
     CFile f;
     ASSERT_TRUE(f.Open((tmp / "items").c_str(), "rb"));
     f.SetEndian(4321);
@@ -267,8 +240,8 @@ TEST(CFileEndian, SwappedWriteStopsAtTheFirstItemNotWritten)
 
 TEST(CFileSize, MeasuresTheFileAndKeepsThePosition)
 {
-    TempDir tmp;
-    writeFile(tmp / "f", "0123456789");
+    TempDir tmp("ov_cfile");
+    write_file(tmp / "f", "0123456789");
     CFile f;
     ASSERT_TRUE(f.Open((tmp / "f").c_str(), "rb"));
     ASSERT_EQ(std::fgetc(f.file), '0');

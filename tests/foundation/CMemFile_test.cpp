@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "TempDir.h"
+
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,34 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class TempDir {
-public:
-    TempDir()
-    {
-        char tmpl[] = "/tmp/ov_memfile_XXXXXX";
-        const char* p = mkdtemp(tmpl);
-        EXPECT_NE(p, nullptr);
-        path_ = p ? p : "";
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& str() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 const uint8_t kBytes[] = {0x01, 0x02, 0x03, 0x04, 0x05};
 
 }  // namespace
@@ -54,8 +27,8 @@ const uint8_t kBytes[] = {0x01, 0x02, 0x03, 0x04, 0x05};
 
 TEST(CMemFileOpen, LoadsTheWholeFileAsOwnedData)
 {
-    TempDir tmp;
-    writeFile(tmp / "f", "abc\n");
+    TempDir tmp("ov_memfile");
+    write_file(tmp / "f", "abc\n");
     CMemFile m;
     ASSERT_EQ(m.Open((tmp / "f").c_str()), 0);
     EXPECT_TRUE(m.owned);
@@ -65,7 +38,7 @@ TEST(CMemFileOpen, LoadsTheWholeFileAsOwnedData)
     EXPECT_EQ(std::string(reinterpret_cast<char*>(m.start), m.size), "abc\n");
 
     // Opening again frees the first buffer (the leak checker sees it if not).
-    writeFile(tmp / "empty", "");
+    write_file(tmp / "empty", "");
     ASSERT_EQ(m.Open((tmp / "empty").c_str()), 0);
     EXPECT_EQ(m.size, 0u);
     EXPECT_EQ(m.cur, m.end);
@@ -73,14 +46,14 @@ TEST(CMemFileOpen, LoadsTheWholeFileAsOwnedData)
 
 TEST(CMemFileOpen, ReturnsTheLoadCodeAndKeepsWhatItHeld)
 {
-    TempDir tmp;
-    writeFile(tmp / "f", "kept");
+    TempDir tmp("ov_memfile");
+    write_file(tmp / "f", "kept");
     CMemFile m;
     ASSERT_EQ(m.Open((tmp / "f").c_str()), 0);
     uint8_t* const start = m.start;
     ASSERT_TRUE(m.SeekSet(2));
     EXPECT_EQ(m.Open((tmp / "missing").c_str()), 6);
-    EXPECT_EQ(m.Open(tmp.str().c_str()), 1);
+    EXPECT_EQ(m.Open(tmp.path().c_str()), 1);
     EXPECT_EQ(m.start, start);
     EXPECT_EQ(m.cur, start + 2);
     EXPECT_EQ(m.size, 4u);
@@ -111,8 +84,8 @@ TEST(CMemFileOpen, BorrowsACallersBufferWithoutOwningIt)
 
 TEST(CMemFileClose, LeavesNothingToReadOrWrite)
 {
-    TempDir tmp;
-    writeFile(tmp / "f", "abcd");
+    TempDir tmp("ov_memfile");
+    write_file(tmp / "f", "abcd");
     CMemFile m;
     ASSERT_EQ(m.Open((tmp / "f").c_str()), 0);
     EXPECT_EQ(m.Close(), 0);
@@ -258,8 +231,8 @@ TEST(CMemFileSeek, StaysWithinTheDataAndFailsWithoutMoving)
 
 TEST(CMemFileWrite, CopiesOnlyWhatFitsAndNeverTouchesTheFile)
 {
-    TempDir tmp;
-    writeFile(tmp / "f", "0123456789");
+    TempDir tmp("ov_memfile");
+    write_file(tmp / "f", "0123456789");
     CMemFile m;
     ASSERT_EQ(m.Open((tmp / "f").c_str()), 0);
     ASSERT_TRUE(m.SeekSet(6));
@@ -270,7 +243,7 @@ TEST(CMemFileWrite, CopiesOnlyWhatFitsAndNeverTouchesTheFile)
     m.SeekSet(0);
     EXPECT_TRUE(m.PutC(0x141));  // the low byte only
     EXPECT_EQ(std::string(reinterpret_cast<char*>(m.start), m.size), "A12345abcd");
-    EXPECT_EQ(readFile(tmp / "f"), "0123456789");
+    EXPECT_EQ(read_file(tmp / "f"), "0123456789");
 }
 
 // --- lines ------------------------------------------------------------------------

@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "TempDir.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,34 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempDir {
-public:
-    TempDir()
-    {
-        char tmpl[] = "/tmp/ov_fio_XXXXXX";
-        const char* p = mkdtemp(tmpl);
-        EXPECT_NE(p, nullptr);
-        path_ = p ? p : "";
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& str() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 struct LineCase {
     const char* name;
@@ -90,9 +63,9 @@ void expectLines(const LineCase& c, FILE* f)
 
 TEST(FioReadLine, FollowsTheLineRuleOnAStream)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fio");
     for (const auto& c : kLineCases) {
-        writeFile(tmp / "lines", c.data);
+        write_file(tmp / "lines", c.data);
         FILE* f = std::fopen((tmp / "lines").c_str(), "rb");
         ASSERT_NE(f, nullptr);
         expectLines(c, f);
@@ -102,8 +75,8 @@ TEST(FioReadLine, FollowsTheLineRuleOnAStream)
 
 TEST(FioReadLine, WithNoRoomWritesNothingButStillConsumesTheLine)
 {
-    TempDir tmp;
-    writeFile(tmp / "lines", "abc\nde\n");
+    TempDir tmp("ov_fio");
+    write_file(tmp / "lines", "abc\nde\n");
     FILE* f = std::fopen((tmp / "lines").c_str(), "rb");
     ASSERT_NE(f, nullptr);
     char guard = '#';
@@ -119,8 +92,8 @@ TEST(FioReadLine, WithNoRoomWritesNothingButStillConsumesTheLine)
 
 TEST(FioLoad, ReadsExactlyLenOrReportsAShortReadKeepingWhatCame)
 {
-    TempDir tmp;
-    writeFile(tmp / "f", "hello");
+    TempDir tmp("ov_fio");
+    write_file(tmp / "f", "hello");
     char buf[8] = "*******";
     EXPECT_EQ(fio_load((tmp / "f").c_str(), buf, 5), 0);
     EXPECT_EQ(std::string(buf, 5), "hello");
@@ -131,20 +104,20 @@ TEST(FioLoad, ReadsExactlyLenOrReportsAShortReadKeepingWhatCame)
 
 TEST(FioLoad, CannotOpenAMissingFileOrAFolderAndLeavesTheBufferAlone)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fio");
     char buf[4] = "abc";
     EXPECT_EQ(fio_load((tmp / "missing").c_str(), buf, 3), 1);
-    EXPECT_EQ(fio_load(tmp.str().c_str(), buf, 3), 1);
+    EXPECT_EQ(fio_load(tmp.path().c_str(), buf, 3), 1);
     EXPECT_STREQ(buf, "abc");
 }
 
 TEST(FioSave, CreatesOrTruncatesTheFile)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fio");
     const std::string f = tmp / "out";
-    writeFile(f, "a longer old content");
+    write_file(f, "a longer old content");
     EXPECT_EQ(fio_save(f.c_str(), "new", 3), 0);
-    EXPECT_EQ(readFile(f), "new");
+    EXPECT_EQ(read_file(f), "new");
     EXPECT_EQ(fio_save(f.c_str(), "", 0), 0);
     EXPECT_TRUE(fs::exists(f));
     EXPECT_EQ(fs::file_size(f), 0u);
@@ -152,9 +125,9 @@ TEST(FioSave, CreatesOrTruncatesTheFile)
 
 TEST(FioSave, ReportsAFolderThatCannotHoldTheFileAndAFullDevice)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fio");
     EXPECT_EQ(fio_save((tmp / "no/such/file").c_str(), "x", 1), 1);
-    EXPECT_EQ(fio_save(tmp.str().c_str(), "x", 1), 1);
+    EXPECT_EQ(fio_save(tmp.path().c_str(), "x", 1), 1);
     if (!fs::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
     // A few bytes only fail when the stream is flushed on closing.
@@ -163,9 +136,9 @@ TEST(FioSave, ReportsAFolderThatCannotHoldTheFileAndAFullDevice)
 
 TEST(FioMalloc, HandsOutTheWholeFile)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fio");
     const std::string bytes("line one\r\n\0line two", 19);
-    writeFile(tmp / "f", bytes);
+    write_file(tmp / "f", bytes);
     void* buf = nullptr;
     uint32_t size = 0;
     ASSERT_EQ(fio_malloc((tmp / "f").c_str(), &buf, &size), 0);
@@ -173,7 +146,7 @@ TEST(FioMalloc, HandsOutTheWholeFile)
     EXPECT_EQ(std::string(static_cast<char*>(buf), size), bytes);
     std::free(buf);
 
-    writeFile(tmp / "empty", "");
+    write_file(tmp / "empty", "");
     buf = nullptr;
     size = 99;
     ASSERT_EQ(fio_malloc((tmp / "empty").c_str(), &buf, &size), 0);
@@ -184,14 +157,14 @@ TEST(FioMalloc, HandsOutTheWholeFile)
 
 TEST(FioMalloc, GivesItsCodeAndLeavesBothOutputsAloneOnFailure)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fio");
     const std::string big = tmp / "big";
-    writeFile(big, "");
+    write_file(big, "");
     const bool sparse = truncate(big.c_str(), (1LL << 32) + 5) == 0;
     struct Case { std::string path; int code; bool run; };
     const Case cases[] = {
         {tmp / "missing", 6, true},
-        {tmp.str(), 1, true},
+        {tmp.path(), 1, true},
         {big, 7, sparse},
     };
     for (const auto& c : cases) {
@@ -209,8 +182,8 @@ TEST(FioMalloc, GivesItsCodeAndLeavesBothOutputsAloneOnFailure)
 
 TEST(FioTellEnd, MeasuresTheStreamAndKeepsItsPosition)
 {
-    TempDir tmp;
-    writeFile(tmp / "f", "0123456789");
+    TempDir tmp("ov_fio");
+    write_file(tmp / "f", "0123456789");
     FILE* f = std::fopen((tmp / "f").c_str(), "rb");
     ASSERT_NE(f, nullptr);
     ASSERT_EQ(std::fseek(f, 3, SEEK_SET), 0);
@@ -233,9 +206,9 @@ TEST(FioTellEnd, FailsOnAStreamThatCannotSeek)
 
 TEST(FioOpen, RefusesAFolderButOpensFiles)
 {
-    TempDir tmp;
-    writeFile(tmp / "f", "x");
-    EXPECT_EQ(fio_open(tmp.str().c_str(), "rb"), nullptr);
+    TempDir tmp("ov_fio");
+    write_file(tmp / "f", "x");
+    EXPECT_EQ(fio_open(tmp.path().c_str(), "rb"), nullptr);
     FILE* f = fio_open((tmp / "f").c_str(), "r");
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(std::fgetc(f), 'x');

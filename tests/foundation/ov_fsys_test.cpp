@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "TempDir.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <unistd.h>
@@ -15,23 +16,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempDir {
-public:
-    TempDir()
-    {
-        char tmpl[] = "/tmp/ov_fsys_XXXXXX";
-        const char* p = mkdtemp(tmpl);
-        EXPECT_NE(p, nullptr);
-        path_ = p ? p : "";
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& str() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // Sets or clears environment variables for one test and puts them back after.
 class EnvGuard {
@@ -69,11 +53,6 @@ private:
     bool had_[3] = {};
 };
 
-void writeFile(const std::string& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 bool isDir(const std::string& path)
 {
     return fs::is_directory(path);
@@ -85,11 +64,11 @@ bool isDir(const std::string& path)
 
 TEST(FsysType, TellsNothingFileAndDirectoryApart)
 {
-    TempDir tmp;
-    writeFile(tmp / "f", "x");
+    TempDir tmp("ov_fsys");
+    write_file(tmp / "f", "x");
     struct Case { std::string path; int type, isDir, exist; };
     const Case cases[] = {
-        {tmp.str(), 2, 1, 1},
+        {tmp.path(), 2, 1, 1},
         {tmp / "f", 1, 0, 1},
         {tmp / "missing", 0, 0, 0},
         {tmp / "f/below", 0, 0, 0},
@@ -103,9 +82,9 @@ TEST(FsysType, TellsNothingFileAndDirectoryApart)
 
 TEST(FsysSize, GivesBytesOfAFileAndSixWithOutputUntouchedWhenMissing)
 {
-    TempDir tmp;
-    writeFile(tmp / "empty", "");
-    writeFile(tmp / "five", "12345");
+    TempDir tmp("ov_fsys");
+    write_file(tmp / "empty", "");
+    write_file(tmp / "five", "12345");
     uint32_t size = 77;
     EXPECT_EQ(fsys_size((tmp / "empty").c_str(), &size), 0);
     EXPECT_EQ(size, 0u);
@@ -118,9 +97,9 @@ TEST(FsysSize, GivesBytesOfAFileAndSixWithOutputUntouchedWhenMissing)
 
 TEST(FsysSize, ReportsAllBitsSetForAFileOfFourGibAndMore)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fsys");
     const std::string big = tmp / "big";
-    writeFile(big, "");
+    write_file(big, "");
     // Sparse, so it takes no disk space; 5 bytes past 4 GiB would read as 5
     // if only the low 32 bits were kept.
     if (truncate(big.c_str(), (1LL << 32) + 5) != 0)
@@ -134,8 +113,8 @@ TEST(FsysSize, ReportsAllBitsSetForAFileOfFourGibAndMore)
 
 TEST(FsysMakeDir, SucceedsForANewOrExistingFolderAndFailsWithoutParentOrOverAFile)
 {
-    TempDir tmp;
-    writeFile(tmp / "file", "x");
+    TempDir tmp("ov_fsys");
+    write_file(tmp / "file", "x");
     EXPECT_EQ(fsys_makeDir((tmp / "new").c_str()), 0);
     EXPECT_TRUE(isDir(tmp / "new"));
     EXPECT_EQ(fsys_makeDir((tmp / "new").c_str()), 0);
@@ -147,7 +126,7 @@ TEST(FsysMakeDir, SucceedsForANewOrExistingFolderAndFailsWithoutParentOrOverAFil
 
 TEST(FsysMakePath, CreatesTheMissingFoldersBelowExistingOnes)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fsys");
     fs::create_directories(tmp / "a/b");
     EXPECT_EQ(fsys_makePath((tmp / "a/b/c/d").c_str()), 0);
     EXPECT_TRUE(isDir(tmp / "a/b/c"));
@@ -160,9 +139,9 @@ TEST(FsysMakePath, CreatesTheMissingFoldersBelowExistingOnes)
 
 TEST(FsysMakePath, CreatesARelativePathBelowTheCurrentFolder)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fsys");
     const std::string before = fs::current_path();
-    ASSERT_EQ(chdir(tmp.str().c_str()), 0);
+    ASSERT_EQ(chdir(tmp.path().c_str()), 0);
     const int rc = fsys_makePath("x/y/z");
     ASSERT_EQ(chdir(before.c_str()), 0);
     EXPECT_EQ(rc, 0);
@@ -171,9 +150,9 @@ TEST(FsysMakePath, CreatesARelativePathBelowTheCurrentFolder)
 
 TEST(FsysMakePath, StopsWhereAFileStandsInPlaceOfAFolder)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fsys");
     fs::create_directories(tmp / "a/b");
-    writeFile(tmp / "a/b/c", "in the way");
+    write_file(tmp / "a/b/c", "in the way");
     EXPECT_EQ(fsys_makePath((tmp / "a/b/c/d").c_str()), -1);
     EXPECT_TRUE(fs::is_regular_file(tmp / "a/b/c"));
     // The last name being a file is a refusal too, not success.
@@ -182,7 +161,7 @@ TEST(FsysMakePath, StopsWhereAFileStandsInPlaceOfAFolder)
 
 TEST(FsysMakePath, RefusesAPathTooLongForItsBufferBeforeMakingAnything)
 {
-    TempDir tmp;
+    TempDir tmp("ov_fsys");
     const std::string path = (tmp / "first/") + std::string(300, 'x');
     EXPECT_EQ(fsys_makePath(path.c_str()), -1);
     EXPECT_FALSE(fs::exists(tmp / "first"));
@@ -223,9 +202,9 @@ protected:
         last = fsys_getDocumentsPath(buf);
         return buf;
     }
-    void userDirs(const std::string& text) { writeFile(home + "/.config/user-dirs.dirs", text); }
+    void userDirs(const std::string& text) { write_file(home + "/.config/user-dirs.dirs", text); }
 
-    TempDir tmp;
+    TempDir tmp{"ov_fsys"};
     EnvGuard env;
     std::string home;
     int last = -1;
@@ -248,7 +227,7 @@ TEST_F(FsysDocuments, JoinsNamesToAHomeAtTheRootWithOneSeparator)
     env.set("XDG_CONFIG_HOME", tmp / "cfg");
     EXPECT_EQ(documents(), fs::is_directory("/Documents") ? "/Documents" : "/");
     fs::create_directories(tmp / "cfg");
-    writeFile(tmp / "cfg/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
+    write_file(tmp / "cfg/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
     EXPECT_EQ(documents(), "/Papers");
 }
 
@@ -298,7 +277,7 @@ TEST_F(FsysDocuments, IgnoresRelativeOrMalformedEntries)
 TEST_F(FsysDocuments, LooksForUserDirsInXdgConfigHomeWhenItIsAbsolute)
 {
     fs::create_directories(tmp / "cfg");
-    writeFile(tmp / "cfg/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/FromXdg\"\n");
+    write_file(tmp / "cfg/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/FromXdg\"\n");
     userDirs("XDG_DOCUMENTS_DIR=\"$HOME/FromDotConfig\"\n");
     env.set("XDG_CONFIG_HOME", tmp / "cfg");
     EXPECT_EQ(documents(), home + "/FromXdg");
@@ -315,7 +294,7 @@ protected:
         env.set("HOME", home);
         env.clear("XDG_DATA_HOME");
     }
-    TempDir tmp;
+    TempDir tmp{"ov_fsys"};
     EnvGuard env;
     std::string home;
     char buf[kFsysPathMax] = "";
@@ -349,7 +328,7 @@ TEST_F(FsysAppData, FailsWithoutAnyBaseFolderOrWhenTheChainCannotBeMade)
 
     env.set("HOME", home);
     fs::create_directories(home + "/.local/share");
-    writeFile(home + "/.local/share/Harrowind", "a file");
+    write_file(home + "/.local/share/Harrowind", "a file");
     EXPECT_EQ(fsys_getAppDataPath(buf, "Harrowind", "Orbivane"), -1);
 
     const std::string longName(kFsysPathMax, 'n');
