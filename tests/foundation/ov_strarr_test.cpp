@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,15 @@ void ExpectPacked(const ov_strarr_t* arr, const std::vector<std::string>& want)
     }
     EXPECT_EQ(static_cast<uint32_t>(arr->block.length), offset);
     EXPECT_EQ(ov_strarr_get(arr, arr->count), nullptr);
+}
+
+// A heap array of the given block size and maxCount, with the strings added in order.
+ov_strarr_t* Filled(int size, int max, std::initializer_list<const char*> strings)
+{
+    ov_strarr_t* arr = ov_strarr_alloc(size, max);
+    if (arr != nullptr)
+        for (const char* str : strings) ov_strarr_add(arr, str);
+    return arr;
 }
 
 }  // namespace
@@ -56,10 +66,8 @@ TEST(OvStrArr, AddRefusesAStringWhoseTerminatorWouldNotFit)
 
 TEST(OvStrArr, InsertMovesLaterEntriesUp)
 {
-    ov_strarr_t* arr = ov_strarr_alloc(64, 8);
+    ov_strarr_t* arr = Filled(64, 8, {"one", "three"});
     ASSERT_NE(arr, nullptr);
-    ov_strarr_add(arr, "one");
-    ov_strarr_add(arr, "three");
     ov_strarr_ins(arr, 1, "two");
     ExpectPacked(arr, {"one", "two", "three"});
     ov_strarr_ins(arr, 0, "zero");
@@ -73,9 +81,8 @@ TEST(OvStrArr, InsertMovesLaterEntriesUp)
 
 TEST(OvStrArr, InsertRefusesWhenFullOrWithoutRoom)
 {
-    ov_strarr_t* arr = ov_strarr_alloc(8, 2);
+    ov_strarr_t* arr = Filled(8, 2, {"ab"});
     ASSERT_NE(arr, nullptr);
-    ov_strarr_add(arr, "ab");
     ov_strarr_ins(arr, 0, "xyzxyz");  // six bytes and a terminator, five free
     ExpectPacked(arr, {"ab"});
     ov_strarr_ins(arr, 0, "x");
@@ -86,11 +93,8 @@ TEST(OvStrArr, InsertRefusesWhenFullOrWithoutRoom)
 
 TEST(OvStrArr, DeleteClosesTheGap)
 {
-    ov_strarr_t* arr = ov_strarr_alloc(64, 4);
+    ov_strarr_t* arr = Filled(64, 4, {"a", "bb", "c"});
     ASSERT_NE(arr, nullptr);
-    ov_strarr_add(arr, "a");
-    ov_strarr_add(arr, "bb");
-    ov_strarr_add(arr, "c");
     ov_strarr_del(arr, 0);
     ExpectPacked(arr, {"bb", "c"});
     EXPECT_EQ(arr->offsets[1], 3u);
@@ -105,11 +109,8 @@ TEST(OvStrArr, DeleteClosesTheGap)
 
 TEST(OvStrArr, SetReplacesInPlace)
 {
-    ov_strarr_t* arr = ov_strarr_alloc(32, 4);
+    ov_strarr_t* arr = Filled(32, 4, {"a", "b", "c"});
     ASSERT_NE(arr, nullptr);
-    ov_strarr_add(arr, "a");
-    ov_strarr_add(arr, "b");
-    ov_strarr_add(arr, "c");
     ov_strarr_set(arr, 1, "longer");
     ExpectPacked(arr, {"a", "longer", "c"});
     ov_strarr_set(arr, 2, "z");
@@ -121,10 +122,8 @@ TEST(OvStrArr, SetReplacesInPlace)
 
 TEST(OvStrArr, SetThatDoesNotFitKeepsTheOldEntry)
 {
-    ov_strarr_t* arr = ov_strarr_alloc(8, 4);
+    ov_strarr_t* arr = Filled(8, 4, {"ab", "cd"});
     ASSERT_NE(arr, nullptr);
-    ov_strarr_add(arr, "ab");
-    ov_strarr_add(arr, "cd");
     ov_strarr_set(arr, 0, "abcd");  // five bytes for the three it frees and two free
     ExpectPacked(arr, {"abcd", "cd"});
     ov_strarr_set(arr, 1, "cdef");  // would need five, has three
@@ -134,10 +133,8 @@ TEST(OvStrArr, SetThatDoesNotFitKeepsTheOldEntry)
 
 TEST(OvStrArr, StringsTakenFromTheArrayItselfSurviveTheEdit)
 {
-    ov_strarr_t* arr = ov_strarr_alloc(64, 8);
+    ov_strarr_t* arr = Filled(64, 8, {"first", "second"});
     ASSERT_NE(arr, nullptr);
-    ov_strarr_add(arr, "first");
-    ov_strarr_add(arr, "second");
     ov_strarr_ins(arr, 0, ov_strarr_get(arr, 1));
     ExpectPacked(arr, {"second", "first", "second"});
     ov_strarr_set(arr, 2, ov_strarr_get(arr, 1));
@@ -149,7 +146,7 @@ TEST(OvStrArr, StringsTakenFromTheArrayItselfSurviveTheEdit)
 
 TEST(OvStrArr, FindReportsTheFirstEqualString)
 {
-    ov_strarr_t* arr = ov_strarr_alloc(64, 8);
+    ov_strarr_t* arr = Filled(64, 8, {});
     ASSERT_NE(arr, nullptr);
     int index = -1;
     EXPECT_EQ(ov_strarr_find(arr, "x", &index), 0);
