@@ -2,9 +2,11 @@
 // of every satellite's position.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <system_error>
 
 #include "catalogue/CObjects.h"
 #include "orbit/ov_obj.h"
@@ -14,19 +16,27 @@ namespace {
 constexpr int64_t kMay8 = 63913795200000000LL;  // 2026-05-08 00:00 UTC, a day after the epochs
 constexpr double kSets = 15347.0;
 
-// An object list in a scratch folder naming the published catalogue.
+// An object list naming the published catalogue, in a scratch folder that
+// goes with its contents when the run ends.
+struct ScratchList {
+    std::string dir;
+    std::string path;
+    ScratchList() {
+        char name[] = "/tmp/catalogue_bench_XXXXXX";
+        if (!mkdtemp(name)) std::abort();
+        dir = name;
+        path = dir + "/datamgr.txt";
+        std::ofstream(path, std::ios::binary) << OV_TEST_DATA_DIR << "/elements/active-2026-05.txt\n";
+    }
+    ~ScratchList() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+};
+
 const std::string& listPath() {
-    static const std::string path = [] {
-        char dir[] = "/tmp/catalogue_bench_XXXXXX";
-        if (!mkdtemp(dir)) std::abort();
-        const std::string list = std::string(dir) + "/datamgr.txt";
-        FILE* f = std::fopen(list.c_str(), "wb");
-        if (!f) std::abort();
-        std::fprintf(f, "%s/elements/active-2026-05.txt\n", OV_TEST_DATA_DIR);
-        std::fclose(f);
-        return list;
-    }();
-    return path;
+    static const ScratchList list;
+    return list.path;
 }
 
 void BM_LoadActiveCatalogue(benchmark::State& state) {
