@@ -4,6 +4,8 @@
 #include "settings/var.h"
 #include "settings/var_file.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,15 +15,14 @@
 #include <sstream>
 #include <string>
 
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 const var_t s_defaults = g_var;
 std::string s_home;
-
-void s_removeHome()
-{
-    std::filesystem::remove_all(s_home);
-}
 
 std::string s_read(const char* path)
 {
@@ -36,6 +37,11 @@ bool s_terminated(const char* field)
     return strnlen(field, kVarStrSize) < static_cast<size_t>(kVarStrSize);
 }
 
+bool s_windowSized(const SDL_Rect& r)
+{
+    return r.w >= 1 && r.h >= 1 && r.w <= 16384 && r.h <= 16384;
+}
+
 bool s_storeIsSound()
 {
     const var_t& v = g_var;
@@ -46,8 +52,44 @@ bool s_storeIsSound()
     return v.plot.padding <= 200 && v.obj.size >= 1 && v.obj.size <= 15 && v.obj.label.show >= 0 &&
            v.obj.label.show <= 2 && v.path.orbits >= 1 && v.path.orbits <= 8 && v.path.show <= 2 &&
            v.path.size >= 1 && v.path.size <= 15 && v.info.pos >= 0 && v.info.pos <= 3 &&
-           v.obj.data[0] != '\0' && v.win.rect.w > 0 && v.win.rect.h > 0 && v.con.rect.w > 0 &&
-           v.con.rect.h > 0;
+           v.obj.data[0] != '\0' && s_windowSized(v.win.rect) && s_windowSized(v.con.rect);
+}
+
+// A found crash, a time-out and an interrupt all end the fuzzer through
+// _Exit, past any atexit handler. So the process splits: the child fuzzes,
+// the parent only waits for it, removes the scratch home and ends as the
+// child did.
+pid_t s_child = 0;
+
+void s_forward(int sig)
+{
+    kill(s_child, sig);
+}
+
+void s_guardHome()
+{
+    const pid_t parent = getpid();
+    s_child = fork();
+    if (s_child < 0)
+        std::abort();
+    if (s_child == 0) {
+        // Never outlive the parent, which alone removes the scratch home.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent)
+            _exit(1);
+        return;
+    }
+    for (int sig : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(sig, s_forward);
+    int status = 0;
+    while (waitpid(s_child, &status, 0) < 0 && errno == EINTR) {
+    }
+    std::filesystem::remove_all(s_home);
+    if (WIFSIGNALED(status)) {
+        std::signal(WTERMSIG(status), SIG_DFL);
+        raise(WTERMSIG(status));
+    }
+    _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 1);
 }
 
 } // namespace
@@ -65,10 +107,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     if (dir == nullptr)
         std::abort();
     s_home = dir;
+    s_guardHome();
     setenv("HOME", dir, 1);
     setenv("XDG_DATA_HOME", (s_home + "/data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (s_home + "/config").c_str(), 1);
-    std::atexit(s_removeHome);
     // Never write beside the real settings: stop if the lookup left the scratch home.
     if (std::string(app_ini_file_name()).rfind(s_home, 0) != 0)
         std::abort();
