@@ -188,13 +188,19 @@ Tle MakeTle(double mean_motion, double eccentricity, double inclination, double 
     return tle;
 }
 
-std::string InitMessage(const Tle& tle) {
+// The text of the SatelliteException that f throws, or "" when it passes.
+template <typename F>
+std::string SatelliteErrorOf(F f) {
     try {
-        SGP4 sgp4(tle);
+        f();
     } catch (const SatelliteException& e) {
         return e.what();
     }
     return "";
+}
+
+std::string InitMessage(const Tle& tle) {
+    return SatelliteErrorOf([&] { SGP4 sgp4(tle); });
 }
 
 double Radius(const orbit::Vector& v) {
@@ -271,12 +277,7 @@ TEST(SGP4, DragDrivenEccentricityBelowLimitFailsWithItsText) {
     const auto sets = LoadSets();
     const VerSet& set = sets.at(28350);
     const SGP4 sgp4(Tle("", set.line1, set.line2));
-    try {
-        sgp4.FindPosition(1560.0);
-        FAIL() << "no exception";
-    } catch (const SatelliteException& e) {
-        EXPECT_STREQ(e.what(), "Error: (e <= -0.001)");
-    }
+    EXPECT_EQ(SatelliteErrorOf([&] { sgp4.FindPosition(1560.0); }), "Error: (e <= -0.001)");
 }
 
 TEST(SGP4, HyperbolicLongPeriodTermsFailWithTheirText) {
@@ -285,13 +286,8 @@ TEST(SGP4, HyperbolicLongPeriodTermsFailWithTheirText) {
     const VerSet& set = sets.at(33333);
     const SGP4 sgp4(Tle("", set.line1, set.line2));
     std::string message;
-    for (double t = 0.0; t <= 150.0 && message.empty(); t += 5.0) {
-        try {
-            sgp4.FindPosition(t);
-        } catch (const SatelliteException& e) {
-            message = e.what();
-        }
-    }
+    for (double t = 0.0; t <= 150.0 && message.empty(); t += 5.0)
+        message = SatelliteErrorOf([&] { sgp4.FindPosition(t); });
     EXPECT_EQ(message, "Error: (elsq >= 1.0)");
 }
 
@@ -370,13 +366,11 @@ TEST(SGP4, RetrogradeEquatorialInclinationKeepsTheLongPeriodTermFinite) {
 
 TEST(SGP4, NegativeSemiLatusRectumFailsWithItsText) {
     // Only a negative semi-major axis gets past the elsq test to this one.
-    try {
-        SGP4::CalculateFinalPositionVelocity(orbit::DateTime(), 0.1, -1.0, 0.0, 0.0, 0.0, 0.9, 0.0, 0.0, 0.0,
-                                             0.0, 0.0, 1.0, 0.0);
-        FAIL() << "no exception";
-    } catch (const SatelliteException& e) {
-        EXPECT_STREQ(e.what(), "Error: (pl < 0.0)");
-    }
+    EXPECT_EQ(SatelliteErrorOf([] {
+                  SGP4::CalculateFinalPositionVelocity(orbit::DateTime(), 0.1, -1.0, 0.0, 0.0, 0.0, 0.9, 0.0, 0.0,
+                                                       0.0, 0.0, 0.0, 1.0, 0.0);
+              }),
+              "Error: (pl < 0.0)");
 }
 
 TEST(SGP4, SetTleReplacesTheElementsAndReset) {
