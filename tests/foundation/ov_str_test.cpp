@@ -275,41 +275,39 @@ TEST(StrCatFpath, ExactlyOneSeparatorAtTheJoint)
     }
 }
 
-TEST(StrCopyFpath, KeepsTheFolderWithItsLastSeparator)
+TEST(StrPath, SplitsAtTheLastSeparatorOnly)
 {
-    char buf[64];
-    EXPECT_EQ(std::string(strcpy_fpath(buf, P("/home/u/sat.txt").c_str())), P("/home/u/"));
-    EXPECT_STREQ(strcpy_fpath(buf, "sat.txt"), "");
-    EXPECT_EQ(std::string(strcpy_fpath(buf, P("/").c_str())), kSep);
-}
-
-TEST(StrFname, PointsAfterTheLastSeparator)
-{
-    std::string path = P("/a.b/c/file.tle");
-    EXPECT_STREQ(str_fname(path.c_str()), "file.tle");
-    EXPECT_STREQ(str_fname("file.tle"), "file.tle");
-    std::string folder = P("/a/b/");
-    EXPECT_STREQ(str_fname(folder.c_str()), "");
-}
-
-TEST(StrFext, LooksOnlyInTheFileName)
-{
-    std::string dotted = P("/a.b/file.tle");
-    EXPECT_STREQ(str_fext(dotted.c_str()), "tle");
-    std::string noExt = P("/a.b/file");
-    EXPECT_EQ(str_fext(noExt.c_str()), nullptr);
-    EXPECT_STREQ(str_fext("x.tar.gz"), "gz");
-    EXPECT_STREQ(str_fext("trailing."), "");
-}
-
-TEST(StrFpath, IsThePathWhenItHoldsASeparator)
-{
-    std::string path = P("data/sats.txt");
-    EXPECT_EQ(str_fpath(path.c_str()), path.c_str());
-    EXPECT_EQ(str_fpath("sats.txt"), nullptr);
-    char buf[] = "x";
-    buf[0] = kDirSep;
-    EXPECT_EQ(str_fpath(buf), buf);
+    struct Case {
+        const char* path;
+        const char* folder;  // strcpy_fpath
+        const char* name;    // str_fname
+        const char* ext;     // str_fext, null for none
+    };
+    const Case kCases[] = {
+        {"/home/u/sat.txt", "/home/u/", "sat.txt", "txt"},
+        {"data/sats.txt", "data/", "sats.txt", "txt"},
+        {"sat.txt", "", "sat.txt", "txt"},
+        {"/a.b/file", "/a.b/", "file", nullptr},  // a dot in a folder is no extension
+        {"x.tar.gz", "", "x.tar.gz", "gz"},
+        {"trailing.", "", "trailing.", ""},
+        {"/a/b/", "/a/b/", "", nullptr},
+        {"/", "/", "", nullptr},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.path);
+        const std::string path = P(c.path);
+        const char* p = path.c_str();
+        char buf[64];
+        EXPECT_EQ(strcpy_fpath(buf, p), buf);
+        EXPECT_EQ(std::string(buf), P(c.folder));
+        EXPECT_EQ(str_fname(p), p + path.size() - std::strlen(c.name));
+        if (c.ext == nullptr)
+            EXPECT_EQ(str_fext(p), nullptr);
+        else
+            EXPECT_STREQ(str_fext(p), c.ext);
+        // The file-name rules use a name with a separator unchanged.
+        EXPECT_EQ(str_fpath(p), *c.folder != '\0' ? p : nullptr);
+    }
 }
 
 // --- editing in place ---------------------------------------------------------------
