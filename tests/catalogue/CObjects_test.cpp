@@ -122,8 +122,8 @@ TEST(CObjects, AGeostationarySatelliteHoldsItsLongitudeOverADay) {
     const std::string list =
         dir.write("datamgr.txt", elements_path("geo-2026-09.txt") + " {\nINTELSAT 10-02\n}\n");
     CObjects objs;
-    int64_t t = kSept7;
-    obj_pin_clock(t);
+    const int64_t t = kSept7;
+    PinnedClock pin(t);  // unpinned however the test ends
     ASSERT_EQ(objs.Load(list.c_str()), 0);
     ASSERT_EQ(objs.m_count, 1u);
     float lo = objs.m_points[0].x, hi = lo;
@@ -135,7 +135,6 @@ TEST(CObjects, AGeostationarySatelliteHoldsItsLongitudeOverADay) {
         EXPECT_NEAR(objs.m_head->altitude, 35786.0, 100.0) << hour;
         EXPECT_LT(std::abs(objs.m_points[0].y), 0.2 * kDeg) << hour;
     }
-    obj_unpin_clock();
     EXPECT_LT(hi - lo, 0.3 * kDeg);
     // The satellite's published slot is 1 degree west.
     EXPECT_NEAR(lo / kDeg, -1.0, 0.5);

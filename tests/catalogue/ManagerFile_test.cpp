@@ -80,6 +80,11 @@ TEST(ManagerFile, VersionOneStarLinesSelectByNumberAndPattern) {
     EXPECT_EQ(loadList(f, ">" + f.dir() + "\n*\nALPHA\n*\n*sel.txt\n25544\n*\n"),
               (Names{"ISS (ZARYA)", "ALPHA"}));
     EXPECT_EQ(loadList(f, ">" + f.dir() + "\n*\nISS*\n*\nsel.txt\n"), (Names{"ISS (ZARYA)", "ISS DEB"}));
+    // A selection line of blanks is the catalogue number 0.
+    std::string zero = kIssCsvRow;
+    zero.replace(zero.find(",25544,"), 7, ",0,");
+    f.write("zero.csv", std::string(kCsvHeader) + "\n" + zero + "\n");
+    EXPECT_EQ(loadList(f, ">" + f.dir() + "\n*zero.csv\n   \n*\n"), Names{"ISS (ZARYA)"});
     // A selection that never closes ends the list.
     EXPECT_EQ(loadList(f, ">" + f.dir() + "\n*sel.txt\n25544\na.txt\n"), Names{});
 }
