@@ -7,12 +7,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "catalogue/CObjects.h"
 #include "orbit/ov_obj.h"
+#include "fuzz_scratch.h"
 
 static void s_write(const std::string& path, const std::string& text) {
     FILE* f = std::fopen(path.c_str(), "wb");
@@ -21,20 +20,8 @@ static void s_write(const std::string& path, const std::string& text) {
     std::fclose(f);
 }
 
-// The folder the lists are read in, removed with its contents when the run
-// ends (libFuzzer leaves through exit).
-static std::string s_dir;
-
-static void s_removeDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(s_dir, ec);
-}
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    char dir[] = "/tmp/fuzz_manager_file_XXXXXX";
-    if (!mkdtemp(dir) || chdir(dir) != 0) std::abort();
-    s_dir = dir;
-    std::atexit(s_removeDir);
+    if (chdir(fuzz_scratch("fuzz_manager_file").c_str()) != 0) std::abort();
     // Names in the lists resolve against this folder.
     const std::string stations =
             "ISS (ZARYA)\r\n"

@@ -3,21 +3,15 @@
 #include "settings/ov_app.h"
 #include "settings/var.h"
 #include "settings/var_file.h"
+#include "fuzz_scratch.h"
 
-#include <cerrno>
-#include <csignal>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -55,59 +49,14 @@ bool s_storeIsSound()
            v.obj.data[0] != '\0' && s_windowSized(v.win.rect) && s_windowSized(v.con.rect);
 }
 
-// A found crash, a time-out and an interrupt all end the fuzzer through
-// _Exit, past any atexit handler. So the process splits: the child fuzzes,
-// the parent only waits for it, removes the scratch home and ends as the
-// child did.
-pid_t s_child = 0;
-
-void s_forward(int sig)
-{
-    kill(s_child, sig);
-}
-
-void s_guardHome()
-{
-    const pid_t parent = getpid();
-    s_child = fork();
-    if (s_child < 0)
-        std::abort();
-    if (s_child == 0) {
-        // Never outlive the parent, which alone removes the scratch home.
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent)
-            _exit(1);
-        return;
-    }
-    for (int sig : {SIGINT, SIGTERM, SIGHUP})
-        std::signal(sig, s_forward);
-    int status = 0;
-    while (waitpid(s_child, &status, 0) < 0 && errno == EINTR) {
-    }
-    std::filesystem::remove_all(s_home);
-    if (WIFSIGNALED(status)) {
-        std::signal(WTERMSIG(status), SIG_DFL);
-        raise(WTERMSIG(status));
-    }
-    _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 1);
-}
-
 } // namespace
 
 // The preference folder is looked up once and cached, so the scratch home
-// must be in place before the first input; memory-backed when possible, as
-// every save syncs its file.
+// must be in place before the first input.
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    char tmpl[] = "/dev/shm/ov_fuzz_var_XXXXXX";
-    char tmpl2[] = "/tmp/ov_fuzz_var_XXXXXX";
-    const char* dir = mkdtemp(tmpl);
-    if (dir == nullptr)
-        dir = mkdtemp(tmpl2);
-    if (dir == nullptr)
-        std::abort();
-    s_home = dir;
-    s_guardHome();
+    s_home = fuzz_scratch("fuzz_var_load");
+    const char* dir = s_home.c_str();
     setenv("HOME", dir, 1);
     setenv("XDG_DATA_HOME", (s_home + "/data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (s_home + "/config").c_str(), 1);
