@@ -21,25 +21,29 @@ constexpr double kSets = 15347.0;
 struct ScratchList {
     std::string dir;
     std::string path;
-    ScratchList() {
+    ScratchList()
+    {
         char name[] = "/tmp/catalogue_bench_XXXXXX";
         if (!mkdtemp(name)) std::abort();
         dir = name;
         path = dir + "/datamgr.txt";
         std::ofstream(path, std::ios::binary) << OV_TEST_DATA_DIR << "/elements/active-2026-05.txt\n";
     }
-    ~ScratchList() {
+    ~ScratchList()
+    {
         std::error_code ec;
         std::filesystem::remove_all(dir, ec);
     }
 };
 
-const std::string& listPath() {
+const std::string& listPath()
+{
     static const ScratchList list;
     return list.path;
 }
 
-void BM_LoadActiveCatalogue(benchmark::State& state) {
+void BM_LoadActiveCatalogue(benchmark::State& state)
+{
     obj_pin_clock(kMay8);
     uint32_t count = 0;
     for (auto _ : state) {
@@ -56,7 +60,8 @@ void BM_LoadActiveCatalogue(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadActiveCatalogue)->Unit(benchmark::kMillisecond);
 
-void BM_UpdateActiveCatalogue(benchmark::State& state) {
+void BM_UpdateActiveCatalogue(benchmark::State& state)
+{
     obj_pin_clock(kMay8);
     CObjects list;
     list.Load(listPath().c_str());

@@ -16,7 +16,7 @@ std::string written(const CIniFile& ini)
     return out.str();
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -24,14 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     CIniFile ini;
     const int code = ini.load(text);
-    if (code < 0 || code > 5)
-        __builtin_trap();
+    if (code < 0 || code > 5) __builtin_trap();
 
     // A document as written is always well formed and reads back unchanged.
     const std::string first = written(ini);
     CIniFile back;
-    if (back.load(first) != 0 || written(back) != first)
-        __builtin_trap();
+    if (back.load(first) != 0 || written(back) != first) __builtin_trap();
 
     // The number readers over the raw bytes, and over the settings' own keys.
     ini.Set("F", "raw", text);

@@ -15,7 +15,8 @@
 // The file each input is written to.
 static const std::string s_path = fuzz_scratch("fuzz_load_objs") + "/elements.txt";
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     FILE* f = std::fopen(s_path.c_str(), "wb");
     if (!f) return 0;
     std::fwrite(data, 1, size, f);

@@ -19,8 +19,7 @@ inline const std::string& fuzz_scratch(const char* name)
     std::string& path = fuzz_scratch_path();
     const char* tmp = std::getenv("TMPDIR");
     std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + name + "_XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        std::abort();
+    if (!mkdtemp(pattern.data())) std::abort();
     path = pattern;
     std::atexit([] {
         std::error_code ec;

@@ -6,7 +6,8 @@
 
 CObjects::~CObjects() { Free(); }
 
-int CObjects::Load(const char* path) {
+int CObjects::Load(const char* path)
+{
     ManagerFile manager;
     const int result = manager.Load(*this, path);
     if (m_count != 0) {
@@ -15,15 +16,14 @@ int CObjects::Load(const char* path) {
         // propagated at all sits at longitude 0, latitude 0.
         m_points = new point2f_t[m_count]();
         uint32_t i = 0;
-        for (object_t* o = m_head; o; o = o->next)
-            o->point = &m_points[i++];
-        for (object_t* o = m_head; o; o = o->next)
-            obj_coord(o->point, o, 0);
+        for (object_t* o = m_head; o; o = o->next) o->point = &m_points[i++];
+        for (object_t* o = m_head; o; o = o->next) obj_coord(o->point, o, 0);
     }
     return result;
 }
 
-object_t* CObjects::Add(object_t* obj) {
+object_t* CObjects::Add(object_t* obj)
+{
     obj->next = nullptr;
     if (m_tail)
         m_tail->next = obj;
@@ -34,14 +34,15 @@ object_t* CObjects::Add(object_t* obj) {
     return obj;
 }
 
-void CObjects::Update() {
+void CObjects::Update()
+{
     // Objects added after the last Load have no point yet and are passed over.
     for (object_t* o = m_head; o; o = o->next)
-        if (o->point)
-            obj_coord(o->point, o, 0);
+        if (o->point) obj_coord(o->point, o, 0);
 }
 
-void CObjects::Free() {
+void CObjects::Free()
+{
     if (m_head) {
         obj_free_all(m_head);
         m_head = nullptr;
@@ -56,9 +57,9 @@ void CObjects::Free() {
 
 object_t* CObjects::Next(object_t* obj) { return obj->next ? obj->next : m_head; }
 
-object_t* CObjects::Prior(object_t* obj) {
-    if (obj == m_head)
-        return Last();
+object_t* CObjects::Prior(object_t* obj)
+{
+    if (obj == m_head) return Last();
     object_t* o = m_head;
     while (o && o->next != obj) o = o->next;
     return o;

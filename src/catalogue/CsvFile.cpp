@@ -12,7 +12,8 @@ constexpr size_t kCells = 17;
 constexpr char kHeader[] = "OBJECT_NAME";
 constexpr uint32_t kMinEpochLen = 21;  // yyyy-mm-ddThh:mm:ss. and one digit
 
-StrView sub(StrView v, uint32_t off, uint32_t len) {
+StrView sub(StrView v, uint32_t off, uint32_t len)
+{
     StrView s;
     s.ptr = v.ptr + off;
     s.len = len;
@@ -29,7 +30,8 @@ CsvFile::CsvFile(TextFile* file) { SetFile(file); }
 
 CsvFile::~CsvFile() = default;
 
-bool CsvFile::ReadSeparatedValues() {
+bool CsvFile::ReadSeparatedValues()
+{
     // No quoting and no trimming: cells are the text between commas, the
     // line end staying in the last one.
     const StrView line = m_file->ReadLine();
@@ -47,32 +49,33 @@ bool CsvFile::ReadSeparatedValues() {
     return m_fields.size() == kCells;
 }
 
-bool CsvFile::Validate() {
+bool CsvFile::Validate()
+{
     m_file->SeekSet(0);
     if (!ReadSeparatedValues()) return false;
     const StrView first = m_fields[0];
-    if (first.len != sizeof kHeader - 1 || std::memcmp(first.ptr, kHeader, first.len) != 0)
-        return false;
+    if (first.len != sizeof kHeader - 1 || std::memcmp(first.ptr, kHeader, first.len) != 0) return false;
     m_dataStart = m_file->m_pos;
     return true;
 }
 
-bool CsvFile::ReadFirstElements(OrbitalElements_t& rec) {
+bool CsvFile::ReadFirstElements(OrbitalElements_t& rec)
+{
     m_file->SeekSet(m_dataStart);
     return ReadNextElements(rec);
 }
 
-bool CsvFile::ReadNextElements(OrbitalElements_t& rec) {
-    return ReadSeparatedValues() && GetElements(rec);
-}
+bool CsvFile::ReadNextElements(OrbitalElements_t& rec) { return ReadSeparatedValues() && GetElements(rec); }
 
-bool CsvFile::GetStr(int cell, std::string& out) {
+bool CsvFile::GetStr(int cell, std::string& out)
+{
     const StrView v = m_fields[size_t(cell)].trim();
     out.assign(v.ptr, v.len);
     return v.len > 0;
 }
 
-bool CsvFile::GetChar(int cell, char& out) {
+bool CsvFile::GetChar(int cell, char& out)
+{
     const StrView v = m_fields[size_t(cell)].trim();
     if (v.len == 0) return false;
     out = v.ptr[0];
@@ -85,7 +88,8 @@ bool CsvFile::GetInt(int cell, int& out) { return StrView::toi(m_fields[size_t(c
 
 bool CsvFile::GetDouble(int cell, double& out) { return StrView::tod(m_fields[size_t(cell)], out); }
 
-bool CsvFile::GetEpoch(OrbitalElements_t& rec) {
+bool CsvFile::GetEpoch(OrbitalElements_t& rec)
+{
     const StrView t = m_fields[2].trim();
     if (t.len < kMinEpochLen) return false;
     // The separators between the parts are not examined.
@@ -98,18 +102,18 @@ bool CsvFile::GetEpoch(OrbitalElements_t& rec) {
     return true;
 }
 
-bool CsvFile::GetElements(OrbitalElements_t& rec) {
+bool CsvFile::GetElements(OrbitalElements_t& rec)
+{
     unsigned u = 0;
     if (!GetStr(0, rec.name) || !GetStr(1, rec.intlDesignator) || !GetEpoch(rec)) return false;
-    if (!GetDouble(3, rec.meanMotion) || !GetDouble(4, rec.eccentricity) ||
-        !GetDouble(5, rec.inclination) || !GetDouble(6, rec.raan) ||
-        !GetDouble(7, rec.argPerigee) || !GetDouble(8, rec.meanAnomaly))
+    if (!GetDouble(3, rec.meanMotion) || !GetDouble(4, rec.eccentricity) || !GetDouble(5, rec.inclination) ||
+        !GetDouble(6, rec.raan) || !GetDouble(7, rec.argPerigee) || !GetDouble(8, rec.meanAnomaly))
         return false;
     if (!GetUInt(9, u)) return false;
     rec.ephemerisType = int32_t(u);
     if (!GetChar(10, rec.classification) || !GetUInt(11, rec.catnum)) return false;
     if (!GetUInt(12, u)) return false;
     rec.elementSetNo = int32_t(u);
-    return GetUInt(13, rec.revNumber) && GetDouble(14, rec.bstar) &&
-           GetDouble(15, rec.meanMotionDot2) && GetDouble(16, rec.meanMotionDdot6);
+    return GetUInt(13, rec.revNumber) && GetDouble(14, rec.bstar) && GetDouble(15, rec.meanMotionDot2) &&
+           GetDouble(16, rec.meanMotionDdot6);
 }

@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
-int TextFile::Load(const std::string& path) {
+int TextFile::Load(const std::string& path)
+{
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return 1;
+    if (!f) return 1;
     // A directory opens too; its size query fails or comes out absurd.
     if (std::fseek(f, 0, SEEK_END) != 0) {
         std::fclose(f);
@@ -21,25 +21,25 @@ int TextFile::Load(const std::string& path) {
     const uint32_t size = uint32_t(end);
     std::vector<char> data(size);
     bool ok = std::fseek(f, 0, SEEK_SET) == 0;
-    if (ok && size > 0)
-        ok = std::fread(data.data(), 1, size, f) == size;
+    if (ok && size > 0) ok = std::fread(data.data(), 1, size, f) == size;
     std::fclose(f);
-    if (!ok)
-        return 2;
+    if (!ok) return 2;
     m_data.swap(data);
     m_size = size;
     m_pos = 0;
     return 0;
 }
 
-uint32_t TextFile::eolLength(uint32_t at) const {
+uint32_t TextFile::eolLength(uint32_t at) const
+{
     if (at >= m_size) return 0;
     if (m_data[at] == '\n') return 1;
     if (m_data[at] != '\r') return 0;
     return (at + 1 < m_size && m_data[at + 1] == '\n') ? 2 : 1;
 }
 
-StrView TextFile::ReadLine() {
+StrView TextFile::ReadLine()
+{
     StrView v;
     v.ptr = m_data.data() + m_pos;
     uint32_t p = m_pos;
@@ -50,7 +50,8 @@ StrView TextFile::ReadLine() {
     return v;
 }
 
-uint32_t TextFile::ReadLine(StrView& line) {
+uint32_t TextFile::ReadLine(StrView& line)
+{
     line.ptr = m_data.data() + m_pos;
     uint32_t p = m_pos;
     while (p < m_size && !isEol(p)) ++p;
@@ -59,31 +60,36 @@ uint32_t TextFile::ReadLine(StrView& line) {
     return line.len;
 }
 
-bool TextFile::SeekSet(uint32_t offset) {
+bool TextFile::SeekSet(uint32_t offset)
+{
     if (offset > m_size) return false;
     m_pos = offset;
     return true;
 }
 
-bool TextFile::SeekCur(long n) {
+bool TextFile::SeekCur(long n)
+{
     const long long to = (long long)m_pos + n;
     if (to < 0 || to > (long long)m_size) return false;
     m_pos = uint32_t(to);
     return true;
 }
 
-bool TextFile::SeekEnd(unsigned n) {
+bool TextFile::SeekEnd(unsigned n)
+{
     if (n > m_size) return false;
     m_pos = m_size - n;
     return true;
 }
 
-bool TextFile::SeekNextEOL() {
+bool TextFile::SeekNextEOL()
+{
     while (m_pos < m_size && !isEol(m_pos)) ++m_pos;
     return m_pos < m_size;
 }
 
-bool TextFile::SeekNextLine() {
+bool TextFile::SeekNextLine()
+{
     SeekNextEOL();
     const uint32_t n = eolLength(m_pos);
     m_pos += n;
@@ -92,14 +98,16 @@ bool TextFile::SeekNextLine() {
 
 bool TextFile::SeekNext(char c) { return SeekNext(c, m_size); }
 
-bool TextFile::SeekNext(char c, unsigned limit) {
+bool TextFile::SeekNext(char c, unsigned limit)
+{
     const uint32_t bound = limit < m_size ? limit : m_size;
     while (m_pos < bound && m_data[m_pos] != c) ++m_pos;
     // A cursor already past the bound stays where it is.
     return m_pos < bound;
 }
 
-bool TextFile::SeekPrevEOL() {
+bool TextFile::SeekPrevEOL()
+{
     if (m_pos == 0) return false;
     uint32_t p = m_pos;
     while (p > 0 && !isEol(p - 1)) --p;
@@ -115,13 +123,15 @@ bool TextFile::SeekPrevEOL() {
 
 // Start of the line that holds offset at; a line end belongs to the line it
 // ends, the LF of a CR LF pair included.
-uint32_t TextFile::lineStart(uint32_t at) const {
+uint32_t TextFile::lineStart(uint32_t at) const
+{
     if (at < m_size && at > 0 && m_data[at] == '\n' && m_data[at - 1] == '\r') --at;
     while (at > 0 && !isEol(at - 1)) --at;
     return at;
 }
 
-void TextFile::SeekPrevLine() {
+void TextFile::SeekPrevLine()
+{
     const uint32_t start = lineStart(m_pos);
     if (start == 0) {
         m_pos = 0;
@@ -134,7 +144,8 @@ void TextFile::SeekPrevLine() {
     m_pos = lineStart(p);
 }
 
-unsigned TextFile::copyTo(std::string& out, uint32_t to) {
+unsigned TextFile::copyTo(std::string& out, uint32_t to)
+{
     if (to > m_size) to = m_size;
     if (to < m_pos) to = m_pos;
     out.assign(m_data.data() + m_pos, to - m_pos);
@@ -143,7 +154,8 @@ unsigned TextFile::copyTo(std::string& out, uint32_t to) {
     return n;
 }
 
-unsigned TextFile::Read(std::string& out, unsigned n) {
+unsigned TextFile::Read(std::string& out, unsigned n)
+{
     const uint32_t left = m_size - m_pos;
     return copyTo(out, m_pos + (n < left ? n : left));
 }
@@ -152,7 +164,8 @@ unsigned TextFile::ReadUntil(std::string& out, unsigned offset) { return copyTo(
 
 unsigned TextFile::ReadUntil(std::string& out, char c) { return ReadUntil(out, m_size, c); }
 
-unsigned TextFile::ReadUntil(std::string& out, unsigned offset, char c) {
+unsigned TextFile::ReadUntil(std::string& out, unsigned offset, char c)
+{
     const uint32_t bound = offset < m_size ? offset : m_size;
     uint32_t p = m_pos;
     while (p < bound && m_data[p] != c) ++p;

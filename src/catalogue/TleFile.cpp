@@ -13,9 +13,9 @@ constexpr uint32_t kMaxNameLen = 26;  // a longer first line is taken as line 1
 
 // line, offset, length, field number
 const int32_t s_inf[19][4] = {
-    {1, 2, 5, 0},   {1, 7, 1, 1},   {1, 9, 8, 2},   {1, 18, 2, 3},  {1, 20, 12, 4},
-    {1, 33, 10, 5}, {1, 44, 8, 6},  {1, 53, 8, 7},  {1, 62, 1, 8},  {1, 64, 4, 9},
-    {1, 68, 1, 10}, {2, 8, 8, 11},  {2, 17, 8, 12}, {2, 26, 7, 13}, {2, 34, 8, 14},
+    {1, 2, 5, 0},   {1, 7, 1, 1},    {1, 9, 8, 2},   {1, 18, 2, 3},  {1, 20, 12, 4},
+    {1, 33, 10, 5}, {1, 44, 8, 6},   {1, 53, 8, 7},  {1, 62, 1, 8},  {1, 64, 4, 9},
+    {1, 68, 1, 10}, {2, 8, 8, 11},   {2, 17, 8, 12}, {2, 26, 7, 13}, {2, 34, 8, 14},
     {2, 43, 8, 15}, {2, 52, 11, 16}, {2, 63, 5, 17}, {2, 68, 1, 18},
 };
 
@@ -30,13 +30,15 @@ TleFile::TleFile(TextFile* file) { SetFile(file); }
 
 TleFile::~TleFile() = default;
 
-uint32_t TleFile::ReadLine() {
+uint32_t TleFile::ReadLine()
+{
     m_file->ReadLine(m_line);
     m_line = m_line.trim();
     return m_line.len;
 }
 
-int TleFile::ReadLines() {
+int TleFile::ReadLines()
+{
     if (m_file->m_pos >= m_file->m_size) return 1;
     // Blank lines before a set are passed over.
     while (ReadLine() == 0)
@@ -48,7 +50,8 @@ int TleFile::ReadLines() {
             m_name.len -= 2;
         }
         ReadLine();
-    } else {
+    }
+    else {
         m_name = StrView();
     }
     if (m_line.len != kLineLen) return 2;
@@ -60,18 +63,22 @@ int TleFile::ReadLines() {
     return 0;
 }
 
-bool TleFile::IsChecksum(StrView line) {
+bool TleFile::IsChecksum(StrView line)
+{
     if (line.len < kLineLen) return false;
     int sum = 0;
     for (uint32_t i = 0; i < kLineLen - 1; ++i) {
         const char c = line.ptr[i];
-        if (isDigit(c)) sum += c - '0';
-        else if (c == '-') sum += 1;
+        if (isDigit(c))
+            sum += c - '0';
+        else if (c == '-')
+            sum += 1;
     }
     return line.ptr[kLineLen - 1] == char('0' + sum % 10);
 }
 
-StrView TleFile::GetStr(int field) const {
+StrView TleFile::GetStr(int field) const
+{
     const int32_t* row = s_inf[field];
     const StrView& line = row[0] == 1 ? m_line1 : m_line2;
     StrView v;
@@ -82,7 +89,8 @@ StrView TleFile::GetStr(int field) const {
     return v.trim();
 }
 
-bool TleFile::GetDecAssumed(int field, double& out) const {
+bool TleFile::GetDecAssumed(int field, double& out) const
+{
     const StrView v = GetStr(field);
     if (v.len == 0) return false;
     std::string s(v.ptr, v.len);
@@ -96,13 +104,15 @@ bool TleFile::GetDecAssumed(int field, double& out) const {
     return StrView::tod(text, out);
 }
 
-static int s_letterValue(char c) {
+static int s_letterValue(char c)
+{
     if (c < 'J') return c - 55;
     if (c <= 'O') return c - 56;
     return c - 57;
 }
 
-bool TleFile::GetCatId(unsigned& out) const {
+bool TleFile::GetCatId(unsigned& out) const
+{
     StrView v = GetStr(0);
     if (v.len == 0) return false;
     uint32_t prefix = 0;
@@ -121,7 +131,10 @@ bool TleFile::GetCatId(unsigned& out) const {
     bool fits = true;
     for (; i < v.len && isDigit(v.ptr[i]); ++i) {
         digits = digits * 10 + uint64_t(v.ptr[i] - '0');
-        if (digits > 0xFFFFFFFFull) { fits = false; break; }
+        if (digits > 0xFFFFFFFFull) {
+            fits = false;
+            break;
+        }
     }
     if (i > first && fits) {
         out = prefix + uint32_t(digits);
@@ -131,7 +144,8 @@ bool TleFile::GetCatId(unsigned& out) const {
     return letter;
 }
 
-bool TleFile::ReadElements(OrbitalElements_t& rec) const {
+bool TleFile::ReadElements(OrbitalElements_t& rec) const
+{
     if (!GetCatId(rec.catnum)) return false;
     rec.classification = m_line1.ptr[7];
     const StrView intl = GetStr(2);
@@ -158,17 +172,20 @@ bool TleFile::ReadElements(OrbitalElements_t& rec) const {
     return toUnsigned(GetStr(17), rec.revNumber);
 }
 
-bool TleFile::Validate() {
+bool TleFile::Validate()
+{
     m_file->SeekSet(0);
     return ReadLines() == 0;
 }
 
-bool TleFile::ReadFirstElements(OrbitalElements_t& rec) {
+bool TleFile::ReadFirstElements(OrbitalElements_t& rec)
+{
     m_file->SeekSet(0);
     return ReadNextElements(rec);
 }
 
-bool TleFile::ReadNextElements(OrbitalElements_t& rec) {
+bool TleFile::ReadNextElements(OrbitalElements_t& rec)
+{
     if (ReadLines() != 0) return false;
     // A two-line set is named by its catalogue-number field as written.
     const StrView name = m_name.len > 0 ? m_name : GetStr(0);

@@ -7,8 +7,8 @@
 
 class TleFile : public ElementsFile {
 public:
-    StrView m_line;   // the line read last, trimmed
-    StrView m_name;   // name line of the current set, or empty
+    StrView m_line;  // the line read last, trimmed
+    StrView m_name;  // name line of the current set, or empty
     StrView m_line1;
     StrView m_line2;
 

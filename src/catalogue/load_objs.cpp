@@ -7,25 +7,25 @@
 
 // Loads the file and hands the first reader that takes its text to read.
 template <class Read>
-static int s_load(const std::string& path, Read read) {
+static int s_load(const std::string& path, Read read)
+{
     TextFile text;
     const int code = text.Load(path);
-    if (code != 0)
-        return code;
+    if (code != 0) return code;
     CsvFile csv(&text);
-    if (csv.m_valid)
-        return read(csv);
+    if (csv.m_valid) return read(csv);
     TleFile tle(&text);
-    if (tle.m_valid)
-        return read(tle);
+    if (tle.m_valid) return read(tle);
     return 0;
 }
 
-int load_objs(CObjects& list, const std::string& path) {
+int load_objs(CObjects& list, const std::string& path)
+{
     return s_load(path, [&](ElementsFile& reader) { return reader.ReadObjects(list); });
 }
 
 int load_objs(CObjects& list, const std::string& path, std::vector<uint32_t>& catnums,
-              std::vector<std::string>& names) {
+              std::vector<std::string>& names)
+{
     return s_load(path, [&](ElementsFile& reader) { return reader.ReadObjects(list, catnums, names); });
 }

@@ -13,23 +13,20 @@ Cfile::Cfile() : file(nullptr) {}
 
 Cfile::~Cfile()
 {
-    if (file)
-        std::fclose(file);
+    if (file) std::fclose(file);
 }
 
 bool Cfile::Open(const char* path, const char* mode)
 {
     // A stream still held would otherwise be lost open.
-    if (file)
-        Close();
+    if (file) Close();
     file = fio_open(path, mode);
     return file != nullptr;
 }
 
 int Cfile::Close()
 {
-    if (!file)
-        return EOF;
+    if (!file) return EOF;
     const int rc = std::fclose(file);
     file = nullptr;
     return rc;
@@ -37,19 +34,16 @@ int Cfile::Close()
 
 bool Cfile::Reopen(const char* path, const char* mode, Cfile* from)
 {
-    if (!from || !from->file)
-        return false;
+    if (!from || !from->file) return false;
     // Opened beside the old stream rather than over it: when the new open
     // fails the old stream is still there, closed by its owner alone. Its
     // pending output goes first, so a truncating open sees it.
     std::fflush(from->file);
     FILE* f = fio_open(path, mode);
-    if (!f)
-        return false;
+    if (!f) return false;
     std::fclose(from->file);
     from->file = nullptr;
-    if (file)
-        Close();
+    if (file) Close();
     file = f;
     return true;
 }
@@ -60,17 +54,14 @@ CFile::CFile() : endian(kEndianHost) {}
 
 void CFile::SetEndian(int tag)
 {
-    if (tag == kEndianHost || tag == kEndianSwap)
-        endian = tag;
+    if (tag == kEndianHost || tag == kEndianSwap) endian = tag;
 }
 
 int32_t CFile::Size()
 {
-    if (!file)
-        return -1;
+    if (!file) return -1;
     const long pos = std::ftell(file);
-    if (pos < 0 || std::fseek(file, 0, SEEK_END) != 0)
-        return -1;
+    if (pos < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
     const long end = std::ftell(file);
     std::fseek(file, pos, SEEK_SET);
     return end < 0 || end > INT32_MAX ? -1 : static_cast<int32_t>(end);
@@ -90,45 +81,51 @@ static void s_swapItems(void* buf, size_t itemSize, size_t count)
 
 static unsigned s_read(FILE* f, void* buf, size_t itemSize, unsigned count, bool swap)
 {
-    if (!f)
-        return 0;
+    if (!f) return 0;
     const size_t got = std::fread(buf, itemSize, count, f);
     // Only the items actually read are turned.
-    if (swap)
-        s_swapItems(buf, itemSize, got);
+    if (swap) s_swapItems(buf, itemSize, got);
     return static_cast<unsigned>(got);
 }
 
 // Item by item through a temporary, so the caller's array stays as it was.
 static unsigned s_writeSwapped(FILE* f, const void* data, size_t itemSize, unsigned count)
 {
-    if (!f)
-        return 0;
+    if (!f) return 0;
     const auto* p = static_cast<const unsigned char*>(data);
     unsigned k = 0;
     for (; k < count; ++k, p += itemSize) {
         unsigned char tmp[4];
         std::memcpy(tmp, p, itemSize);
         s_swapItems(tmp, itemSize, 1);
-        if (std::fwrite(tmp, itemSize, 1, f) != 1)
-            break;
+        if (std::fwrite(tmp, itemSize, 1, f) != 1) break;
     }
     return k;
 }
 
 static unsigned s_write(FILE* f, const void* data, size_t itemSize, unsigned count, bool swap)
 {
-    if (swap)
-        return s_writeSwapped(f, data, itemSize, count);
-    if (!f)
-        return 0;
+    if (swap) return s_writeSwapped(f, data, itemSize, count);
+    if (!f) return 0;
     return static_cast<unsigned>(std::fwrite(data, itemSize, count, f));
 }
 
-unsigned CFile::Read16(void* buf, unsigned count) { return s_read(file, buf, 2, count, endian != kEndianHost); }
-unsigned CFile::Read32(void* buf, unsigned count) { return s_read(file, buf, 4, count, endian != kEndianHost); }
-unsigned CFile::Write16(const void* data, unsigned count) { return s_write(file, data, 2, count, endian != kEndianHost); }
-unsigned CFile::Write32(const void* data, unsigned count) { return s_write(file, data, 4, count, endian != kEndianHost); }
+unsigned CFile::Read16(void* buf, unsigned count)
+{
+    return s_read(file, buf, 2, count, endian != kEndianHost);
+}
+unsigned CFile::Read32(void* buf, unsigned count)
+{
+    return s_read(file, buf, 4, count, endian != kEndianHost);
+}
+unsigned CFile::Write16(const void* data, unsigned count)
+{
+    return s_write(file, data, 2, count, endian != kEndianHost);
+}
+unsigned CFile::Write32(const void* data, unsigned count)
+{
+    return s_write(file, data, 4, count, endian != kEndianHost);
+}
 unsigned CFile::ReadSwap16(void* buf, unsigned count) { return s_read(file, buf, 2, count, true); }
 unsigned CFile::ReadSwap32(void* buf, unsigned count) { return s_read(file, buf, 4, count, true); }
 unsigned CFile::WriteSwap16(const void* data, unsigned count) { return s_writeSwapped(file, data, 2, count); }

@@ -11,24 +11,19 @@
 
 namespace {
 
-bool s_isSpace(char c)
-{
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
+bool s_isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
 std::string s_trimLeft(const std::string& s)
 {
     size_t i = 0;
-    while (i < s.size() && s_isSpace(s[i]))
-        ++i;
+    while (i < s.size() && s_isSpace(s[i])) ++i;
     return s.substr(i);
 }
 
 std::string s_trimRight(const std::string& s)
 {
     size_t n = s.size();
-    while (n > 0 && s_isSpace(s[n - 1]))
-        --n;
+    while (n > 0 && s_isSpace(s[n - 1])) --n;
     return s.substr(0, n);
 }
 
@@ -40,8 +35,7 @@ bool s_toInt(const std::string& text, int& value)
     char* end = nullptr;
     long v = std::strtol(p, &end, 10);
     // A NUL inside the text also stops the conversion short of its end.
-    if (end != p + text.size())
-        return false;
+    if (end != p + text.size()) return false;
     if (v > INT32_MAX)
         v = INT32_MAX;
     else if (v < INT32_MIN)
@@ -55,8 +49,7 @@ bool s_toByte(const std::string& text, unsigned char& value)
     const char* p = text.c_str();
     char* end = nullptr;
     unsigned long v = std::strtoul(p, &end, 10);
-    if (end != p + text.size() || v > 255)
-        return false;
+    if (end != p + text.size() || v > 255) return false;
     value = static_cast<unsigned char>(v);
     return true;
 }
@@ -71,26 +64,18 @@ int s_getList(const std::string& text, T* values, unsigned n, Convert convert)
     int count = 0;
     while (std::getline(in, token, ' ')) {
         T v{};
-        if (!convert(token, v))
-            break;
-        if (static_cast<unsigned>(count) < n)
-            values[count] = v;
+        if (!convert(token, v)) break;
+        if (static_cast<unsigned>(count) < n) values[count] = v;
         ++count;
     }
     return count;
 }
 
-} // namespace
+}  // namespace
 
-CIniFile::CIniFile(const std::string& fileName)
-{
-    Load(fileName);
-}
+CIniFile::CIniFile(const std::string& fileName) { Load(fileName); }
 
-CIniFile::CIniFile(std::istream& in)
-{
-    load(in);
-}
+CIniFile::CIniFile(std::istream& in) { load(in); }
 
 int CIniFile::Load(const std::string& fileName)
 {
@@ -101,34 +86,27 @@ int CIniFile::Load(const std::string& fileName)
 int CIniFile::load(std::istream& in)
 {
     m_sections.clear();
-    if (!in.good())
-        return 0;
+    if (!in.good()) return 0;
 
     CIniSection* current = nullptr;
     std::string raw;
     while (std::getline(in, raw)) {
         const std::string line = s_trimLeft(raw);
-        if (line.empty() || line[0] == ';' || line[0] == '#')
-            continue;
+        if (line.empty() || line[0] == ';' || line[0] == '#') continue;
 
         if (line[0] == '[') {
             const size_t p = line.find(']');
-            if (p == std::string::npos)
-                return 1;
-            if (p == 1)
-                return 2;
+            if (p == std::string::npos) return 1;
+            if (p == 1) return 2;
             // Blanks inside the brackets belong to the name; text after "]" is ignored.
             current = &m_sections[line.substr(1, p - 1)];
             continue;
         }
 
-        if (current == nullptr)
-            return 3;
+        if (current == nullptr) return 3;
         const size_t p = line.find('=');
-        if (p == std::string::npos)
-            return 4;
-        if (p == 0)
-            return 5;
+        if (p == std::string::npos) return 4;
+        if (p == 0) return 5;
         (*current)[s_trimRight(line.substr(0, p))] = s_trimRight(s_trimLeft(line.substr(p + 1)));
     }
     return 0;
@@ -143,16 +121,14 @@ int CIniFile::load(const std::string& text)
 void CIniFile::Save(const std::string& fileName) const
 {
     std::ofstream out(fileName);
-    if (out.is_open())
-        save(out);
+    if (out.is_open()) save(out);
 }
 
 void CIniFile::save(std::ostream& out) const
 {
     for (const auto& section : m_sections) {
         out << '[' << section.first << "]\n";
-        for (const auto& kv : section.second)
-            out << kv.first << '=' << kv.second << '\n';
+        for (const auto& kv : section.second) out << kv.first << '=' << kv.second << '\n';
     }
 }
 
@@ -165,8 +141,7 @@ CIniSection* CIniFile::GetSection(const char* name)
 const std::string* CIniFile::find(const char* section, const char* key) const
 {
     auto s = m_sections.find(section);
-    if (s == m_sections.end())
-        return nullptr;
+    if (s == m_sections.end()) return nullptr;
     auto k = s->second.find(key);
     return k == s->second.end() ? nullptr : &k->second;
 }
@@ -174,8 +149,7 @@ const std::string* CIniFile::find(const char* section, const char* key) const
 bool CIniFile::Get(const char* section, const char* key, std::string& value) const
 {
     const std::string* v = find(section, key);
-    if (v == nullptr)
-        return false;
+    if (v == nullptr) return false;
     value = *v;
     return true;
 }
@@ -221,15 +195,13 @@ int CIniFile::Get(const char* section, const char* key, unsigned char* values, u
 bool CIniFile::Set(const char* section, const char* key, const int* values, unsigned n)
 {
     std::string text;
-    for (unsigned i = 0; i < n; ++i)
-        text += std::to_string(values[i]) + ' ';
+    for (unsigned i = 0; i < n; ++i) text += std::to_string(values[i]) + ' ';
     return Set(section, key, text);
 }
 
 bool CIniFile::Set(const char* section, const char* key, const unsigned char* values, unsigned n)
 {
     std::string text;
-    for (unsigned i = 0; i < n; ++i)
-        text += std::to_string(static_cast<unsigned>(values[i])) + ' ';
+    for (unsigned i = 0; i < n; ++i) text += std::to_string(static_cast<unsigned>(values[i])) + ' ';
     return Set(section, key, text);
 }

@@ -12,8 +12,7 @@ CMemFile::CMemFile() : cur(nullptr), start(nullptr), size(0), end(nullptr), owne
 
 CMemFile::~CMemFile()
 {
-    if (start && owned)
-        std::free(start);
+    if (start && owned) std::free(start);
 }
 
 int CMemFile::Open(const char* path)
@@ -21,8 +20,7 @@ int CMemFile::Open(const char* path)
     void* buf = nullptr;
     uint32_t n = 0;
     const int rc = fio_malloc(path, &buf, &n);
-    if (rc != kFioOk)
-        return rc;
+    if (rc != kFioOk) return rc;
     Close();
     start = static_cast<uint8_t*>(buf);
     size = n;
@@ -46,8 +44,7 @@ int CMemFile::Open(void* buf, unsigned len)
 
 int CMemFile::Close()
 {
-    if (start && owned)
-        std::free(start);
+    if (start && owned) std::free(start);
     // Nothing may point into freed memory: an access after Close finds no data.
     cur = start = end = nullptr;
     size = 0;
@@ -66,16 +63,14 @@ static const uint8_t* s_avail(const uint8_t* cur, const uint8_t* end, size_t n)
 static uint32_t s_big(const uint8_t* p, size_t n)
 {
     uint32_t v = 0;
-    for (size_t k = 0; k < n; ++k)
-        v = (v << 8) | p[k];
+    for (size_t k = 0; k < n; ++k) v = (v << 8) | p[k];
     return v;
 }
 
 static uint32_t s_little(const uint8_t* p, size_t n)
 {
     uint32_t v = 0;
-    for (size_t k = n; k-- > 0;)
-        v = (v << 8) | p[k];
+    for (size_t k = n; k-- > 0;) v = (v << 8) | p[k];
     return v;
 }
 
@@ -84,7 +79,8 @@ static void s_store(void* out, uint32_t v, size_t n)
     if (n == 2) {
         const uint16_t v16 = static_cast<uint16_t>(v);
         std::memcpy(out, &v16, 2);
-    } else {
+    }
+    else {
         std::memcpy(out, &v, 4);
     }
 }
@@ -94,14 +90,12 @@ enum class Order { Host, Big, Little };
 static bool s_get(uint8_t*& cur, const uint8_t* end, void* out, size_t n, Order order, bool advance)
 {
     const uint8_t* p = s_avail(cur, end, n);
-    if (!p)
-        return false;
+    if (!p) return false;
     if (order == Order::Host)
         std::memcpy(out, p, n);
     else
         s_store(out, order == Order::Big ? s_big(p, n) : s_little(p, n), n);
-    if (advance)
-        cur += n;
+    if (advance) cur += n;
     return true;
 }
 
@@ -125,8 +119,7 @@ bool CMemFile::PeekLittle32(void* out) { return s_get(cur, end, out, 4, Order::L
 
 bool CMemFile::SeekSet(unsigned off)
 {
-    if (off > size)
-        return false;
+    if (off > size) return false;
     cur = start + off;
     return true;
 }
@@ -136,16 +129,14 @@ bool CMemFile::SeekCur(int32_t off)
     // In 64 bits, so neither a large offset nor its negation can overflow.
     const int64_t pos = cur - start;
     const int64_t to = pos + off;
-    if (to < 0 || to > static_cast<int64_t>(size))
-        return false;
+    if (to < 0 || to > static_cast<int64_t>(size)) return false;
     cur += off;
     return true;
 }
 
 bool CMemFile::SeekEnd(unsigned off)
 {
-    if (off > size)
-        return false;
+    if (off > size) return false;
     cur = end - off;
     return true;
 }
@@ -154,8 +145,7 @@ bool CMemFile::SeekEnd(unsigned off)
 
 bool CMemFile::PutC(int c)
 {
-    if (cur >= end)
-        return false;
+    if (cur >= end) return false;
     *cur++ = static_cast<uint8_t>(c);
     return true;
 }
@@ -164,8 +154,7 @@ unsigned CMemFile::Write(const void* src, unsigned len)
 {
     const size_t room = static_cast<size_t>(end - cur);
     const unsigned n = len < room ? len : static_cast<unsigned>(room);
-    if (n == 0)
-        return 0;
+    if (n == 0) return 0;
     std::memcpy(cur, src, n);
     cur += n;
     return n;

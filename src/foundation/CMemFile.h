@@ -9,8 +9,8 @@ public:
     uint8_t* cur;    // next byte to read or write
     uint8_t* start;  // first byte of data; null when nothing is held
     uint32_t size;
-    uint8_t* end;    // one past the last byte
-    bool owned;      // start came from Open(path) and is ours to free
+    uint8_t* end;  // one past the last byte
+    bool owned;    // start came from Open(path) and is ours to free
 
     CMemFile();
     ~CMemFile();

@@ -12,8 +12,7 @@
 int fio_load(const char* path, void* buf, int len)
 {
     FILE* f = fio_open(path, "rb");
-    if (!f)
-        return kFioCannotOpen;
+    if (!f) return kFioCannotOpen;
     // A negative length asks for nothing.
     const size_t want = len > 0 ? static_cast<size_t>(len) : 0;
     const size_t got = std::fread(buf, 1, want, f);
@@ -24,8 +23,7 @@ int fio_load(const char* path, void* buf, int len)
 int fio_save(const char* path, const void* data, int len)
 {
     FILE* f = fio_open(path, "wb");
-    if (!f)
-        return kFioCannotOpen;
+    if (!f) return kFioCannotOpen;
     const size_t want = len > 0 ? static_cast<size_t>(len) : 0;
     const size_t put = std::fwrite(data, 1, want, f);
     // Buffered bytes reach the file only on closing; if that fails they are lost.
@@ -36,16 +34,13 @@ int fio_save(const char* path, const void* data, int len)
 int fio_malloc(const char* path, void** buf, uint32_t* size)
 {
     uint32_t n = 0;
-    if (fsys_size(path, &n) != 0)
-        return kFioNoSize;
+    if (fsys_size(path, &n) != 0) return kFioNoSize;
     // All bits set stands for 4 GiB or more, which is never loaded whole,
     // even where such an allocation might succeed.
-    if (n == UINT32_MAX)
-        return kFioNoMemory;
+    if (n == UINT32_MAX) return kFioNoMemory;
     // One byte for an empty file, so the caller always gets a buffer to free.
     void* mem = std::malloc(n ? n : 1);
-    if (!mem)
-        return kFioNoMemory;
+    if (!mem) return kFioNoMemory;
     FILE* f = fio_open(path, "rb");
     if (!f) {
         std::free(mem);
@@ -64,14 +59,11 @@ int fio_malloc(const char* path, void** buf, uint32_t* size)
 
 int32_t fio_tell_end(FILE* f)
 {
-    if (!f)
-        return -1;
+    if (!f) return -1;
     fpos_t pos;
-    if (std::fgetpos(f, &pos) != 0 || std::fseek(f, 0, SEEK_END) != 0)
-        return -1;
+    if (std::fgetpos(f, &pos) != 0 || std::fseek(f, 0, SEEK_END) != 0) return -1;
     const long end = std::ftell(f);
-    if (std::fsetpos(f, &pos) != 0)
-        return -1;
+    if (std::fsetpos(f, &pos) != 0) return -1;
     // A size past 32 bits is as unknown as a failed ftell.
     return end < 0 || end > INT32_MAX ? -1 : static_cast<int32_t>(end);
 }
@@ -84,8 +76,7 @@ unsigned fio_read_line(char* buf, unsigned len, FILE* f)
 
 FILE* fio_open(const char* path, const char* mode)
 {
-    if (!path || !mode)
-        return nullptr;
+    if (!path || !mode) return nullptr;
     FILE* f = std::fopen(path, mode);
     struct stat st;
     if (f && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {

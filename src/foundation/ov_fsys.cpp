@@ -21,26 +21,18 @@ int fsys_type(const char* path)
 {
     struct stat st;
     // Missing and unreachable look the same to every caller.
-    if (!path || stat(path, &st) != 0)
-        return 0;
+    if (!path || stat(path, &st) != 0) return 0;
     return S_ISDIR(st.st_mode) ? 2 : 1;
 }
 
-int fsys_isDir(const char* path)
-{
-    return fsys_type(path) == 2 ? 1 : 0;
-}
+int fsys_isDir(const char* path) { return fsys_type(path) == 2 ? 1 : 0; }
 
-int fsys_exist(const char* path)
-{
-    return fsys_type(path) != 0 ? 1 : 0;
-}
+int fsys_exist(const char* path) { return fsys_type(path) != 0 ? 1 : 0; }
 
 int fsys_size(const char* path, uint32_t* size)
 {
     struct stat st;
-    if (!path || stat(path, &st) != 0)
-        return 6;
+    if (!path || stat(path, &st) != 0) return 6;
     // A directory has no contents of its own to load.
     if (S_ISDIR(st.st_mode)) {
         *size = 0;
@@ -57,16 +49,14 @@ int fsys_size(const char* path, uint32_t* size)
 // path names some other folder.
 static bool s_copyOut(char* dst, const std::string& path)
 {
-    if (path.size() >= static_cast<size_t>(kFsysPathMax))
-        return false;
+    if (path.size() >= static_cast<size_t>(kFsysPathMax)) return false;
     std::memcpy(dst, path.c_str(), path.size() + 1);
     return true;
 }
 
 static void s_dropTrailingSep(std::string& path)
 {
-    while (path.size() > 1 && path.back() == kDirSep)
-        path.pop_back();
+    while (path.size() > 1 && path.back() == kDirSep) path.pop_back();
 }
 
 // HOME as a usable folder, without its trailing separators, so that names
@@ -75,11 +65,9 @@ static void s_dropTrailingSep(std::string& path)
 static bool s_home(std::string& home)
 {
     const char* h = std::getenv("HOME");
-    if (!h || !*h)
-        return false;
+    if (!h || !*h) return false;
     home = h;
-    while (!home.empty() && home.back() == kDirSep)
-        home.pop_back();
+    while (!home.empty() && home.back() == kDirSep) home.pop_back();
     return true;
 }
 
@@ -87,8 +75,7 @@ static bool s_home(std::string& home)
 static bool s_xdgDir(const char* name, std::string& dir)
 {
     const char* v = std::getenv(name);
-    if (!v || v[0] != '/')
-        return false;
+    if (!v || v[0] != '/') return false;
     dir = v;
     s_dropTrailingSep(dir);
     return true;
@@ -99,22 +86,17 @@ static bool s_xdgDir(const char* name, std::string& dir)
 static bool s_parseDocumentsLine(const char* line, const std::string& home, std::string& dir)
 {
     static const char kKey[] = "XDG_DOCUMENTS_DIR";
-    while (*line == ' ' || *line == '\t')
-        ++line;
-    if (std::strncmp(line, kKey, sizeof kKey - 1) != 0)
-        return false;
+    while (*line == ' ' || *line == '\t') ++line;
+    if (std::strncmp(line, kKey, sizeof kKey - 1) != 0) return false;
     line += sizeof kKey - 1;
-    if (*line++ != '=' || *line++ != '"')
-        return false;
+    if (*line++ != '=' || *line++ != '"') return false;
 
     std::string value;
     for (; *line && *line != '"'; ++line) {
-        if (*line == '\\' && line[1])
-            ++line;
+        if (*line == '\\' && line[1]) ++line;
         value += *line;
     }
-    if (*line != '"')
-        return false;
+    if (*line != '"') return false;
 
     if (value.compare(0, 5, "$HOME") == 0 && (value.size() == 5 || value[5] == '/'))
         value = home + value.substr(5);
@@ -128,24 +110,19 @@ static bool s_parseDocumentsLine(const char* line, const std::string& home, std:
 static bool s_xdgDocuments(const std::string& home, std::string& dir)
 {
     std::string config;
-    if (!s_xdgDir("XDG_CONFIG_HOME", config))
-        config = home + "/.config";
+    if (!s_xdgDir("XDG_CONFIG_HOME", config)) config = home + "/.config";
     FILE* f = fio_open((config + "/user-dirs.dirs").c_str(), "r");
-    if (!f)
-        return false;
+    if (!f) return false;
 
     bool found = false;
     char line[1024];
     for (;;) {
         const unsigned n = fio_read_line(line, sizeof line, f);
-        if (n == 0 && std::feof(f))
-            break;
+        if (n == 0 && std::feof(f)) break;
         // A line too long for the buffer would be parsed cut; the last
         // setting in the file wins, as when the shell reads it.
-        if (n < sizeof line && s_parseDocumentsLine(line, home, dir))
-            found = true;
-        if (std::ferror(f))
-            break;
+        if (n < sizeof line && s_parseDocumentsLine(line, home, dir)) found = true;
+        if (std::ferror(f)) break;
     }
     std::fclose(f);
     return found;
@@ -154,21 +131,18 @@ static bool s_xdgDocuments(const std::string& home, std::string& dir)
 int fsys_getHomePath(char* dst)
 {
     const char* h = std::getenv("HOME");
-    if (!h)
-        return 0;
+    if (!h) return 0;
     return s_copyOut(dst, h) ? 1 : 0;
 }
 
 int fsys_getDocumentsPath(char* dst)
 {
     std::string home;
-    if (!s_home(home))
-        return 0;
+    if (!s_home(home)) return 0;
     std::string dir;
     if (!s_xdgDocuments(home, dir)) {
         dir = home + "/Documents";
-        if (!fsys_isDir(dir.c_str()))
-            dir = home.empty() ? std::string(1, kDirSep) : home;
+        if (!fsys_isDir(dir.c_str())) dir = home.empty() ? std::string(1, kDirSep) : home;
     }
     return s_copyOut(dst, dir) ? 1 : 0;
 }
@@ -178,18 +152,14 @@ int fsys_getAppDataPath(char* dst, const char* name1, const char* name2)
     std::string base;
     if (!s_xdgDir("XDG_DATA_HOME", base)) {
         std::string home;
-        if (!s_home(home))
-            return -1;
+        if (!s_home(home)) return -1;
         base = home + "/.local/share";
     }
-    if (!s_copyOut(dst, base))
-        return -1;
+    if (!s_copyOut(dst, base)) return -1;
     for (const char* name : {name1, name2}) {
-        if (!name)
-            continue;
+        if (!name) continue;
         // Room for the joining separator and the terminator.
-        if (std::strlen(dst) + std::strlen(name) + 2 > static_cast<size_t>(kFsysPathMax))
-            return -1;
+        if (std::strlen(dst) + std::strlen(name) + 2 > static_cast<size_t>(kFsysPathMax)) return -1;
         strcat_fpath(dst, name);
     }
     return fsys_makePath(dst);
@@ -199,44 +169,34 @@ int fsys_getAppDataPath(char* dst, const char* name1, const char* name2)
 
 int fsys_makeDir(const char* path)
 {
-    if (!path)
-        return -1;
-    if (mkdir(path, 0777) == 0)
-        return 0;
+    if (!path) return -1;
+    if (mkdir(path, 0777) == 0) return 0;
     // mkdir also says "exists" for a file of that name, which is no folder.
     return errno == EEXIST && fsys_isDir(path) ? 0 : -1;
 }
 
 int fsys_makePath(const char* path)
 {
-    if (!path)
-        return -1;
+    if (!path) return -1;
     const size_t len = std::strlen(path);
-    if (len >= static_cast<size_t>(kFsysPathMax))
-        return -1;
+    if (len >= static_cast<size_t>(kFsysPathMax)) return -1;
     char copy[kFsysPathMax];
     std::memcpy(copy, path, len + 1);
 
     char* scan = copy;
 #ifdef _WIN32
-    if (std::isalpha(static_cast<unsigned char>(scan[0])) && scan[1] == ':')
-        scan += 2;
+    if (std::isalpha(static_cast<unsigned char>(scan[0])) && scan[1] == ':') scan += 2;
 #endif
     // The root itself is never made.
-    if (*scan == kDirSep)
-        ++scan;
+    if (*scan == kDirSep) ++scan;
 
     for (char* sep; (sep = std::strchr(scan, kDirSep)) != nullptr; scan = sep + 1) {
         *sep = '\0';
         const int rc = fsys_makeDir(copy);
         *sep = kDirSep;
-        if (rc != 0)
-            return -1;
+        if (rc != 0) return -1;
     }
     return fsys_makeDir(copy);
 }
 
-int fsys_file_count()
-{
-    return 0;
-}
+int fsys_file_count() { return 0; }

@@ -29,7 +29,8 @@ void math_scaleRect(double* a, const double* b)
         a[H] = b[H];
         a[X] = b[X] + (b[W] - a[W]) * 0.5;
         a[Y] = b[Y];
-    } else {
+    }
+    else {
         // A tie takes this branch, so an exact fit fills B.
         a[W] = b[W];
         a[H] = h;
@@ -78,18 +79,15 @@ void math_rotatePoint_ao(double* p, double angle, const double* o)
     p[Y] += o[Y];
 }
 
-double math_yIntercept_xym(double x, double y, double m)
-{
-    return y - m * x;
-}
+double math_yIntercept_xym(double x, double y, double m) { return y - m * x; }
 
 double math_angle_pp(const double* p1, const double* p2)
 {
     if (p1[X] == p2[X]) return p1[Y] < p2[Y] ? 90.0 : 270.0;
     double m = (p1[Y] - p2[Y]) / (p1[X] - p2[X]);
     double deg = std::atan(m) * 180.0 / kPi;  // -90 up to 90
-    if (p2[X] < p1[X]) return deg + 180.0;     // pointing left: second or third quadrant
-    if (deg >= 0.0) return deg;                // pointing right: first quadrant
-    double r = deg + 360.0;                    // fourth quadrant
-    return r < 360.0 ? r : 0.0;                // a tiny angle must not round up to 360
+    if (p2[X] < p1[X]) return deg + 180.0;    // pointing left: second or third quadrant
+    if (deg >= 0.0) return deg;               // pointing right: first quadrant
+    double r = deg + 360.0;                   // fourth quadrant
+    return r < 360.0 ? r : 0.0;               // a tiny angle must not round up to 360
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 struct ov_mem_t {
-    char* data;     // heap block of capacity bytes, null when none
+    char* data;  // heap block of capacity bytes, null when none
     int capacity;
     int length;     // bytes in use from the start
     int allocated;  // 1 when the record came from ov_mem_alloc and is freed with the block

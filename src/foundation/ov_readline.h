@@ -13,23 +13,18 @@ unsigned ov_read_line(char* buf, unsigned len, Next next, Unget unget)
 {
     unsigned i = 0;
     for (int c; (c = next()) >= 0;) {
-        if (c == '\n')
-            break;
+        if (c == '\n') break;
         if (c == '\r') {
             // CR LF is one line end; anything else after a CR begins the next line.
             const int after = next();
-            if (after >= 0 && after != '\n')
-                unget(after);
+            if (after >= 0 && after != '\n') unget(after);
             break;
         }
-        if (i < len)
-            buf[i] = static_cast<char>(c);
+        if (i < len) buf[i] = static_cast<char>(c);
         // Saturate rather than wrap, so a huge line never writes over its start.
-        if (i != UINT_MAX)
-            ++i;
+        if (i != UINT_MAX) ++i;
     }
     // No room at all means nothing may be written.
-    if (len > 0)
-        buf[i < len ? i : len - 1] = '\0';
+    if (len > 0) buf[i < len ? i : len - 1] = '\0';
     return i;
 }

@@ -80,10 +80,7 @@ const char* s_hexDigits(const char* s, bool* negate)
 
 // --- trimming and whitespace -------------------------------------------------
 
-char* str_trim(char* buf)
-{
-    return str_trimLeft(str_trimRight(buf));
-}
+char* str_trim(char* buf) { return str_trimLeft(str_trimRight(buf)); }
 
 char* str_trimLeft(char* buf)
 {
@@ -297,7 +294,8 @@ char* strcat_fpath(char* dst, const char* name)
         bool startSep = name[0] == kDirSep;
         if (endSep && startSep) {
             ++name;
-        } else if (!endSep && !startSep) {
+        }
+        else if (!endSep && !startSep) {
             dst[dl++] = kDirSep;
             dst[dl] = '\0';
         }
@@ -327,10 +325,7 @@ const char* str_fext(const char* path)
     return dot == nullptr ? nullptr : dot + 1;
 }
 
-const char* str_fpath(const char* path)
-{
-    return std::strchr(path, kDirSep) == nullptr ? nullptr : path;
-}
+const char* str_fpath(const char* path) { return std::strchr(path, kDirSep) == nullptr ? nullptr : path; }
 
 // --- editing in place ---------------------------------------------------------------
 
@@ -390,10 +385,7 @@ char* str_toUpper(char* buf)
 
 // --- number syntax ---------------------------------------------------------------
 
-int ov_isdec(const char* s)
-{
-    return s_decRunEndsWord(s_skipSign(s)) ? kNumDec : kNumNone;
-}
+int ov_isdec(const char* s) { return s_decRunEndsWord(s_skipSign(s)) ? kNumDec : kNumNone; }
 
 int ov_ishex(const char* s, int prefixRequired)
 {
@@ -449,10 +441,12 @@ int ov_isreal(const char* s)
             ++p;
             while (s_isDigit(*p)) ++p;
         }
-    } else if (*p == '.' && s_isDigit(p[1])) {
+    }
+    else if (*p == '.' && s_isDigit(p[1])) {
         ++p;
         while (s_isDigit(*p)) ++p;
-    } else {
+    }
+    else {
         return kNumNone;
     }
     if (*p == 'e' || *p == 'E') {
@@ -507,40 +501,24 @@ int ov_strtof(const char* s, float* out)
 int ov_strtonum(const char* s, void* out, int type)
 {
     switch (type) {
-    case kNumTypeInt32:
-        *static_cast<int32_t*>(out) = s_clamp32(std::strtoll(s, nullptr, 10));
-        return 1;
-    case kNumTypeUInt32:
-        *static_cast<uint32_t*>(out) = s_strtou32(s);
-        return 1;
-    case kNumTypeFloat:
-        *static_cast<float*>(out) = std::strtof(s, nullptr);
-        return 1;
-    case kNumTypeDouble:
-        *static_cast<double*>(out) = std::strtod(s, nullptr);
-        return 1;
-    default:
-        return 0;
+    case kNumTypeInt32: *static_cast<int32_t*>(out) = s_clamp32(std::strtoll(s, nullptr, 10)); return 1;
+    case kNumTypeUInt32: *static_cast<uint32_t*>(out) = s_strtou32(s); return 1;
+    case kNumTypeFloat: *static_cast<float*>(out) = std::strtof(s, nullptr); return 1;
+    case kNumTypeDouble: *static_cast<double*>(out) = std::strtod(s, nullptr); return 1;
+    default: return 0;
     }
 }
 
 char* ov_numtostr(const void* value, char* buf, size_t size, int type)
 {
     switch (type) {
-    case kNumTypeInt32:
-        std::snprintf(buf, size, "%" PRId32, *static_cast<const int32_t*>(value));
-        break;
-    case kNumTypeUInt32:
-        std::snprintf(buf, size, "%" PRIu32, *static_cast<const uint32_t*>(value));
-        break;
+    case kNumTypeInt32: std::snprintf(buf, size, "%" PRId32, *static_cast<const int32_t*>(value)); break;
+    case kNumTypeUInt32: std::snprintf(buf, size, "%" PRIu32, *static_cast<const uint32_t*>(value)); break;
     case kNumTypeFloat:
         std::snprintf(buf, size, "%f", static_cast<double>(*static_cast<const float*>(value)));
         break;
-    case kNumTypeDouble:
-        std::snprintf(buf, size, "%f", *static_cast<const double*>(value));
-        break;
-    default:
-        break;
+    case kNumTypeDouble: std::snprintf(buf, size, "%f", *static_cast<const double*>(value)); break;
+    default: break;
     }
     return buf;
 }

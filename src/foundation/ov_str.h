@@ -35,10 +35,22 @@ const char* strchr_isSpace(const char* s);
 const char* strchr_notSpace(const char* s);
 const char* strrchr_isSpace(const char* s);
 const char* strrchr_notSpace(const char* s);
-inline char* strchr_isSpace(char* s) { return const_cast<char*>(strchr_isSpace(static_cast<const char*>(s))); }
-inline char* strchr_notSpace(char* s) { return const_cast<char*>(strchr_notSpace(static_cast<const char*>(s))); }
-inline char* strrchr_isSpace(char* s) { return const_cast<char*>(strrchr_isSpace(static_cast<const char*>(s))); }
-inline char* strrchr_notSpace(char* s) { return const_cast<char*>(strrchr_notSpace(static_cast<const char*>(s))); }
+inline char* strchr_isSpace(char* s)
+{
+    return const_cast<char*>(strchr_isSpace(static_cast<const char*>(s)));
+}
+inline char* strchr_notSpace(char* s)
+{
+    return const_cast<char*>(strchr_notSpace(static_cast<const char*>(s)));
+}
+inline char* strrchr_isSpace(char* s)
+{
+    return const_cast<char*>(strrchr_isSpace(static_cast<const char*>(s)));
+}
+inline char* strrchr_notSpace(char* s)
+{
+    return const_cast<char*>(strrchr_notSpace(static_cast<const char*>(s)));
+}
 
 // The first word of src; dst needs room for it and its terminator.
 char* strcpy_notSpace(char* dst, const char* src);

@@ -8,10 +8,7 @@
 
 namespace {
 
-size_t s_room(const ov_strarr_t* arr)
-{
-    return static_cast<size_t>(arr->block.capacity - arr->block.length);
-}
+size_t s_room(const ov_strarr_t* arr) { return static_cast<size_t>(arr->block.capacity - arr->block.length); }
 
 // A string taken from the array itself would move under the edit.
 bool s_insideBlock(const ov_strarr_t* arr, const char* str)
@@ -23,7 +20,8 @@ bool s_insideBlock(const ov_strarr_t* arr, const char* str)
 // Size of string index with its terminator.
 uint32_t s_entrySize(const ov_strarr_t* arr, unsigned index)
 {
-    uint32_t end = index + 1 < arr->count ? arr->offsets[index + 1] : static_cast<uint32_t>(arr->block.length);
+    uint32_t end =
+        index + 1 < arr->count ? arr->offsets[index + 1] : static_cast<uint32_t>(arr->block.length);
     return end - arr->offsets[index];
 }
 
@@ -32,7 +30,8 @@ void s_insertAt(ov_strarr_t* arr, unsigned index, const char* str, size_t size)
 {
     uint32_t offset = arr->offsets[index];
     ov_mem_ins(&arr->block, static_cast<int>(offset), str, static_cast<int>(size));
-    for (unsigned i = arr->count; i > index; --i) arr->offsets[i] = arr->offsets[i - 1] + static_cast<uint32_t>(size);
+    for (unsigned i = arr->count; i > index; --i)
+        arr->offsets[i] = arr->offsets[i - 1] + static_cast<uint32_t>(size);
     arr->offsets[index] = offset;
     ++arr->count;
 }
@@ -47,7 +46,8 @@ ov_strarr_t* ov_strarr_init(ov_strarr_t* arr, int size, int max)
     arr->maxCount = 0;
     arr->block = ov_mem_t{nullptr, 0, 0, 0};
     if (max < 0 || ov_mem_init(&arr->block, size) == nullptr) return nullptr;
-    arr->offsets = static_cast<uint32_t*>(std::calloc(max > 0 ? static_cast<size_t>(max) : 1, sizeof(uint32_t)));
+    arr->offsets =
+        static_cast<uint32_t*>(std::calloc(max > 0 ? static_cast<size_t>(max) : 1, sizeof(uint32_t)));
     if (arr->offsets == nullptr) {
         ov_mem_free(&arr->block);
         return nullptr;
@@ -101,7 +101,8 @@ ov_strarr_t* ov_strarr_ins(ov_strarr_t* arr, unsigned index, const char* str)
     if (s_insideBlock(arr, str)) {
         std::string copy(str);
         s_insertAt(arr, index, copy.c_str(), size);
-    } else {
+    }
+    else {
         s_insertAt(arr, index, str, size);
     }
     return arr;

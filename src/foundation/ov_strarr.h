@@ -11,7 +11,7 @@ struct ov_strarr_t {
     uint32_t* offsets;  // maxCount entries: where string i begins
     unsigned maxCount;
     unsigned count;
-    int allocated;      // 1 when the record came from ov_strarr_alloc
+    int allocated;  // 1 when the record came from ov_strarr_alloc
 };
 
 // Null on failure, with nothing left allocated but the caller's record.

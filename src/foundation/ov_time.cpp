@@ -8,7 +8,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
-constexpr double kJ2000 = 2451545.0;      // 2000 January 1, 12h
+constexpr double kJ2000 = 2451545.0;  // 2000 January 1, 12h
 constexpr double kDaysPerCentury = 36525.0;
 
 // The reentrant forms: the static records of gmtime and localtime are shared.
@@ -54,10 +54,7 @@ struct tm* ov_utctolocal(struct tm* t)
     return t;
 }
 
-double ov_julianDate()
-{
-    return ov_julianDateOf(std::time(nullptr));
-}
+double ov_julianDate() { return ov_julianDateOf(std::time(nullptr)); }
 
 double ov_julianDateOf(time_t t)
 {
@@ -67,14 +64,12 @@ double ov_julianDateOf(time_t t)
     double y = g.tm_year + 1900;
     double m = g.tm_mon + 1;
     double d = g.tm_mday;
-    return 367.0 * y - std::floor(7.0 * (y + std::floor((m + 9.0) / 12.0)) / 4.0) + std::floor(275.0 * m / 9.0) + d +
-           1721013.5 + ((g.tm_sec / 60.0 + g.tm_min) / 60.0 + g.tm_hour) / 24.0;
+    return 367.0 * y - std::floor(7.0 * (y + std::floor((m + 9.0) / 12.0)) / 4.0) +
+           std::floor(275.0 * m / 9.0) + d + 1721013.5 +
+           ((g.tm_sec / 60.0 + g.tm_min) / 60.0 + g.tm_hour) / 24.0;
 }
 
-double ov_greenwichSiderealTime()
-{
-    return ov_greenwichSiderealTimeOf(ov_julianDate());
-}
+double ov_greenwichSiderealTime() { return ov_greenwichSiderealTimeOf(ov_julianDate()); }
 
 double ov_greenwichSiderealTimeOf(double jd)
 {

@@ -12,7 +12,9 @@ namespace orbit {
 class DecayedException : public std::runtime_error {
 public:
     DecayedException(const DateTime& dt, const Vector& pos, const Vector& vel)
-        : std::runtime_error("Satellite decayed"), m_dt(dt), m_pos(pos), m_vel(vel) {}
+        : std::runtime_error("Satellite decayed"), m_dt(dt), m_pos(pos), m_vel(vel)
+    {
+    }
 
     const DateTime& GetDateTime() const { return m_dt; }
     const Vector& GetPosition() const { return m_pos; }

@@ -12,19 +12,19 @@ namespace {
 
 // The angle of the sine part s and cosine part c; on the c = 0 axis the
 // lower half answers 3pi/2, which only the longitude relies on.
-double s_acTan(double s, double c) {
+double s_acTan(double s, double c)
+{
     if (c == 0.0) return s > 0.0 ? kPIO2 : kX3PIO2;
     if (c > 0.0) return std::atan(s / c);
     return kPI + std::atan(s / c);
 }
 
-double s_wrapNegPosPi(double a) {
-    return DateTime::WrapTwoPi(a + kPI) - kPI;
-}
+double s_wrapNegPosPi(double a) { return DateTime::WrapTwoPi(a + kPI) - kPI; }
 
 }  // namespace
 
-CoordGeodetic Eci::ToGeodetic() const {
+CoordGeodetic Eci::ToGeodetic() const
+{
     const double theta = s_acTan(m_position.y, m_position.x);
     const double lon = s_wrapNegPosPi(theta - m_dt.ToGreenwichSiderealTime());
     const double r = std::sqrt(m_position.x * m_position.x + m_position.y * m_position.y);
@@ -48,14 +48,16 @@ CoordGeodetic Eci::ToGeodetic() const {
         // pole, and r/cos(lat) gives no height: answer the pole itself.
         geo.latitude = m_position.z > 0.0 ? kPIO2 : -kPIO2;
         geo.altitude = std::fabs(m_position.z) - kXKMPER * c * (1.0 - kE2);
-    } else {
+    }
+    else {
         geo.latitude = lat;
         geo.altitude = r / std::cos(lat) - kXKMPER * c;
     }
     return geo;
 }
 
-void Eci::ToEci(const DateTime& dt, const CoordGeodetic& geo) {
+void Eci::ToEci(const DateTime& dt, const CoordGeodetic& geo)
+{
     m_dt = dt;
     const double theta = dt.ToLocalMeanSiderealTime(geo.longitude);
     const double sinlat = std::sin(geo.latitude);
@@ -66,8 +68,8 @@ void Eci::ToEci(const DateTime& dt, const CoordGeodetic& geo) {
     m_position.x = achcp * std::cos(theta);
     m_position.y = achcp * std::sin(theta);
     m_position.z = (kXKMPER * s + geo.altitude) * sinlat;
-    m_position.w = std::sqrt(m_position.x * m_position.x + m_position.y * m_position.y +
-                             m_position.z * m_position.z);
+    m_position.w =
+        std::sqrt(m_position.x * m_position.x + m_position.y * m_position.y + m_position.z * m_position.z);
 
     // A point fixed to the earth moves with its rotation only.
     m_velocity.x = -kOmegaE * m_position.y;

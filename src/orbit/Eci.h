@@ -25,7 +25,9 @@ struct CoordGeodetic {
 class Eci {
 public:
     Eci(const DateTime& dt, const Vector& position, const Vector& velocity)
-        : m_dt(dt), m_position(position), m_velocity(velocity) {}
+        : m_dt(dt), m_position(position), m_velocity(velocity)
+    {
+    }
 
     // Longitude in [-pi, pi).
     CoordGeodetic ToGeodetic() const;

@@ -11,14 +11,11 @@ namespace orbit {
 // Nothing is checked here; the propagator's initialisation refuses what it
 // cannot use.
 OrbitalElements::OrbitalElements(const Tle& tle)
-    : mean_anomaly(tle.mean_anomaly * kPI / 180.0),
-      ascending_node(tle.raan * kPI / 180.0),
-      argument_perigee(tle.arg_perigee * kPI / 180.0),
-      eccentricity(tle.eccentricity),
-      inclination(tle.inclination * kPI / 180.0),
-      mean_motion(tle.mean_motion * kTWOPI / kMinutesPerDay),
-      bstar(tle.bstar),
-      epoch(tle.epoch) {
+    : mean_anomaly(tle.mean_anomaly * kPI / 180.0), ascending_node(tle.raan * kPI / 180.0),
+      argument_perigee(tle.arg_perigee * kPI / 180.0), eccentricity(tle.eccentricity),
+      inclination(tle.inclination * kPI / 180.0), mean_motion(tle.mean_motion * kTWOPI / kMinutesPerDay),
+      bstar(tle.bstar), epoch(tle.epoch)
+{
     // Recover the original mean motion and semi-major axis from the
     // Kozai mean motion of the element set.
     const double a1 = std::pow(kXKE / mean_motion, 2.0 / 3.0);

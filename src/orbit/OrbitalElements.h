@@ -15,7 +15,7 @@ struct OrbitalElements {
     double argument_perigee;
     double eccentricity;
     double inclination;
-    double mean_motion;                // rad/min, as given
+    double mean_motion;  // rad/min, as given
     double bstar;
     double recovered_semi_major_axis;  // earth radii
     double recovered_mean_motion;      // rad/min

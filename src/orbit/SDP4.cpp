@@ -9,9 +9,7 @@ namespace orbit {
 
 namespace {
 
-double s_wrap(double a) {
-    return DateTime::WrapTwoPi(a);
-}
+double s_wrap(double a) { return DateTime::WrapTwoPi(a); }
 
 // The half-day resonance's eccentricity functions, c0 + c1 e + c2 e^2 + c3 e^3:
 // one row per function and range of e.
@@ -36,7 +34,8 @@ constexpr GPoly kG521High = {-51752.104, 218913.95, -309468.16, 146349.42};
 constexpr GPoly kG532Low = {-853.666, 4690.25, -8624.77, 5341.4};
 constexpr GPoly kG532High = {-40023.88, 170470.89, -242699.48, 115605.82};
 
-double s_gPoly(const GPoly& c, double e, double eosq) {
+double s_gPoly(const GPoly& c, double e, double eosq)
+{
     return c[0] + c[1] * e + c[2] * eosq + c[3] * (e * eosq);
 }
 
@@ -50,9 +49,9 @@ struct BodyGeometry {
     double zcosg, zsing, zcosi, zsini, zcosh, zsinh, cc, zn, ze;
 };
 
-BodyTerms s_bodyTerms(const BodyGeometry& g, double eosq, double e0, double xincl, double sinio,
-                      double cosio, double sinomo, double cosomo, double betao, double betao2,
-                      double xnoi) {
+BodyTerms s_bodyTerms(const BodyGeometry& g, double eosq, double e0, double xincl, double sinio, double cosio,
+                      double sinomo, double cosomo, double betao, double betao2, double xnoi)
+{
     const double a1 = g.zcosg * g.zcosh + g.zsing * g.zcosi * g.zsinh;
     const double a3 = -g.zsing * g.zcosh + g.zcosg * g.zcosi * g.zsinh;
     const double a7 = -g.zcosg * g.zsinh + g.zsing * g.zcosi * g.zcosh;
@@ -80,12 +79,12 @@ BodyTerms s_bodyTerms(const BodyGeometry& g, double eosq, double e0, double xinc
     double z2 = 6.0 * (a1 * a3 + a2 * a4) + z32 * eosq;
     double z3 = 3.0 * (a3 * a3 + a4 * a4) + z33 * eosq;
     const double z11 = -6.0 * a1 * a5 + eosq * (-24.0 * x1 * x7 - 6.0 * x3 * x5);
-    const double z12 = -6.0 * (a1 * a6 + a3 * a5) +
-                       eosq * (-24.0 * (x2 * x7 + x1 * x8) - 6.0 * (x3 * x6 + x4 * x5));
+    const double z12 =
+        -6.0 * (a1 * a6 + a3 * a5) + eosq * (-24.0 * (x2 * x7 + x1 * x8) - 6.0 * (x3 * x6 + x4 * x5));
     const double z13 = -6.0 * a3 * a6 + eosq * (-24.0 * x2 * x8 - 6.0 * x4 * x6);
     const double z21 = 6.0 * a2 * a5 + eosq * (24.0 * x1 * x5 - 6.0 * x3 * x7);
-    const double z22 = 6.0 * (a4 * a5 + a2 * a6) +
-                       eosq * (24.0 * (x2 * x5 + x1 * x6) - 6.0 * (x4 * x7 + x3 * x8));
+    const double z22 =
+        6.0 * (a4 * a5 + a2 * a6) + eosq * (24.0 * (x2 * x5 + x1 * x6) - 6.0 * (x4 * x7 + x3 * x8));
     const double z23 = 6.0 * a4 * a6 + eosq * (24.0 * x2 * x6 - 6.0 * x4 * x8);
     z1 = z1 + z1 + betao2 * z31;
     z2 = z2 + z2 + betao2 * z32;
@@ -127,9 +126,9 @@ BodyTerms s_bodyTerms(const BodyGeometry& g, double eosq, double e0, double xinc
 
 }  // namespace
 
-void SGP4::DeepSpaceInitialise(double eosq, double sinio, double cosio, double betao,
-                               double theta2, double betao2, double xmdot, double omgdot,
-                               double xnodot) {
+void SGP4::DeepSpaceInitialise(double eosq, double sinio, double cosio, double betao, double theta2,
+                               double betao2, double xmdot, double omgdot, double xnodot)
+{
     DeepSpaceConstants& ds = m_deepspace;
     const double e0 = m_elements.eccentricity;
     const double n0 = m_elements.recovered_mean_motion;
@@ -160,21 +159,37 @@ void SGP4::DeepSpaceInitialise(double eosq, double sinio, double cosio, double b
     // --- solar, then lunar terms ---
     const double xnoi = 1.0 / n0;
     const BodyGeometry sun{kZCOSGS, kZSINGS, kZCOSIS, kZSINIS, cosq, sinq, kC1SS, kZNS, kZES};
-    const BodyGeometry moon{zcosgl, zsingl, zcosil, zsinil,
-                            zcoshl * cosq + zsinhl * sinq, sinq * zcoshl - cosq * zsinhl,
-                            kC1L, kZNL, kZEL};
+    const BodyGeometry moon{
+        zcosgl, zsingl, zcosil, zsinil, zcoshl * cosq + zsinhl * sinq, sinq * zcoshl - cosq * zsinhl,
+        kC1L,   kZNL,   kZEL};
     const double xincl = m_elements.inclination;
     const BodyTerms s = s_bodyTerms(sun, eosq, e0, xincl, sinio, cosio, sinomo, cosomo, betao, betao2, xnoi);
     const BodyTerms l = s_bodyTerms(moon, eosq, e0, xincl, sinio, cosio, sinomo, cosomo, betao, betao2, xnoi);
 
-    ds.se2 = s.e2;  ds.se3 = s.e3;  ds.si2 = s.i2;  ds.si3 = s.i3;
-    ds.sl2 = s.l2;  ds.sl3 = s.l3;  ds.sl4 = s.l4;
-    ds.sgh2 = s.gh2;  ds.sgh3 = s.gh3;  ds.sgh4 = s.gh4;
-    ds.sh2 = s.h2;  ds.sh3 = s.h3;
-    ds.ee2 = l.e2;  ds.e3 = l.e3;  ds.xi2 = l.i2;  ds.xi3 = l.i3;
-    ds.xl2 = l.l2;  ds.xl3 = l.l3;  ds.xl4 = l.l4;
-    ds.xgh2 = l.gh2;  ds.xgh3 = l.gh3;  ds.xgh4 = l.gh4;
-    ds.xh2 = l.h2;  ds.xh3 = l.h3;
+    ds.se2 = s.e2;
+    ds.se3 = s.e3;
+    ds.si2 = s.i2;
+    ds.si3 = s.i3;
+    ds.sl2 = s.l2;
+    ds.sl3 = s.l3;
+    ds.sl4 = s.l4;
+    ds.sgh2 = s.gh2;
+    ds.sgh3 = s.gh3;
+    ds.sgh4 = s.gh4;
+    ds.sh2 = s.h2;
+    ds.sh3 = s.h3;
+    ds.ee2 = l.e2;
+    ds.e3 = l.e3;
+    ds.xi2 = l.i2;
+    ds.xi3 = l.i3;
+    ds.xl2 = l.l2;
+    ds.xl3 = l.l3;
+    ds.xl4 = l.l4;
+    ds.xgh2 = l.gh2;
+    ds.xgh3 = l.gh3;
+    ds.xgh4 = l.gh4;
+    ds.xh2 = l.h2;
+    ds.xh3 = l.h3;
 
     // --- secular rates, sun plus moon ---
     ds.sse = s.se + l.se;
@@ -201,10 +216,11 @@ void SGP4::DeepSpaceInitialise(double eosq, double sinio, double cosio, double b
         ds.del2 = 2.0 * del1 * f220 * g200 * kQ22;
         ds.del3 = 3.0 * del1 * f330 * g300 * kQ33 * aqnv;
         ds.del1 = del1 * f311 * g310 * kQ31 * aqnv;
-        ds.xlamo = s_wrap(m_elements.mean_anomaly + m_elements.ascending_node +
-                          m_elements.argument_perigee - ds.gsto);
+        ds.xlamo = s_wrap(m_elements.mean_anomaly + m_elements.ascending_node + m_elements.argument_perigee -
+                          ds.gsto);
         bfact = xmdot + omgdot + xnodot - kTHDT + ds.ssl + ds.ssg + ds.ssh;
-    } else {
+    }
+    else {
         if (n0 < 0.00826 || n0 > 0.00924 || e0 < 0.5) return;
         // half-day resonance
         ds.resonance = 1;
@@ -226,15 +242,15 @@ void SGP4::DeepSpaceInitialise(double eosq, double sinio, double cosio, double b
         const double f322 = -1.875 * sinio * (1.0 + 2.0 * cosio - 3.0 * theta2);
         const double f441 = 35.0 * sini2 * f220;
         const double f442 = 39.375 * sini2 * sini2;
-        const double f522 = 9.84375 * sinio *
-                            (sini2 * (1.0 - 2.0 * cosio - 5.0 * theta2) +
-                             0.33333333 * (-2.0 + 4.0 * cosio + 6.0 * theta2));
+        const double f522 =
+            9.84375 * sinio *
+            (sini2 * (1.0 - 2.0 * cosio - 5.0 * theta2) + 0.33333333 * (-2.0 + 4.0 * cosio + 6.0 * theta2));
         const double f523 = sinio * (4.92187512 * sini2 * (-2.0 - 4.0 * cosio + 10.0 * theta2) +
                                      6.56250012 * (1.0 + 2.0 * cosio - 3.0 * theta2));
-        const double f542 = 29.53125 * sinio *
-                            (2.0 - 8.0 * cosio + theta2 * (-12.0 + 8.0 * cosio + 10.0 * theta2));
-        const double f543 = 29.53125 * sinio *
-                            (-2.0 - 8.0 * cosio + theta2 * (12.0 + 8.0 * cosio - 10.0 * theta2));
+        const double f542 =
+            29.53125 * sinio * (2.0 - 8.0 * cosio + theta2 * (-12.0 + 8.0 * cosio + 10.0 * theta2));
+        const double f543 =
+            29.53125 * sinio * (-2.0 - 8.0 * cosio + theta2 * (12.0 + 8.0 * cosio - 10.0 * theta2));
 
         double temp1 = 3.0 * n0 * n0 * aqnv * aqnv;
         double temp = temp1 * kROOT22;
@@ -266,7 +282,8 @@ void SGP4::DeepSpaceInitialise(double eosq, double sinio, double cosio, double b
     m_integrator.atime = 0.0;
 }
 
-Eci SGP4::FindPositionSDP4(double tsince) const {
+Eci SGP4::FindPositionSDP4(double tsince) const
+{
     const double t = tsince;
 
     // --- secular gravity and drag ---
@@ -303,8 +320,10 @@ Eci SGP4::FindPositionSDP4(double tsince) const {
     const double xl = xmam + omgadf + xnode;
 
     if (e <= -0.001) throw SatelliteException("Error: (e <= -0.001)");
-    if (e < 1.0e-6) e = 1.0e-6;
-    else if (e > 0.999999) e = 0.999999;
+    if (e < 1.0e-6)
+        e = 1.0e-6;
+    else if (e > 0.999999)
+        e = 0.999999;
 
     // The periodics moved the inclination, so its terms are taken anew.
     double sinio, cosio, x3thm1, x1mth2, x7thm1, xlcof, aycof;
@@ -316,8 +335,9 @@ Eci SGP4::FindPositionSDP4(double tsince) const {
 
 void SGP4::DeepSpaceSecular(double tsince, const OrbitalElements& elements,
                             const CommonConstants& c_constants, const DeepSpaceConstants& ds_constants,
-                            IntegratorParams& integrator_params, double& xll, double& omgasm,
-                            double& xnodes, double& em, double& xinc, double& xn) {
+                            IntegratorParams& integrator_params, double& xll, double& omgasm, double& xnodes,
+                            double& em, double& xinc, double& xn)
+{
     const double t = tsince;
     const DeepSpaceConstants& ds = ds_constants;
     IntegratorParams& ip = integrator_params;
@@ -354,7 +374,8 @@ void SGP4::DeepSpaceSecular(double tsince, const OrbitalElements& elements,
             xnddt = (ds.del1 * std::cos(ip.xli - kFASX2) + 2.0 * ds.del2 * std::cos(2.0 * (ip.xli - kFASX4)) +
                      3.0 * ds.del3 * std::cos(3.0 * (ip.xli - kFASX6))) *
                     xldot;
-        } else {
+        }
+        else {
             const double xomi = elements.argument_perigee + c_constants.omgdot * ip.atime;
             const double x2omi = xomi + xomi;
             const double x2li = ip.xli + ip.xli;
@@ -363,13 +384,13 @@ void SGP4::DeepSpaceSecular(double tsince, const OrbitalElements& elements,
                     ds.d4410 * std::sin(x2omi + x2li - kG44) + ds.d4422 * std::sin(x2li - kG44) +
                     ds.d5220 * std::sin(xomi + ip.xli - kG52) + ds.d5232 * std::sin(-xomi + ip.xli - kG52) +
                     ds.d5421 * std::sin(xomi + x2li - kG54) + ds.d5433 * std::sin(-xomi + x2li - kG54);
-            xnddt = (ds.d2201 * std::cos(x2omi + ip.xli - kG22) + ds.d2211 * std::cos(ip.xli - kG22) +
-                     ds.d3210 * std::cos(xomi + ip.xli - kG32) + ds.d3222 * std::cos(-xomi + ip.xli - kG32) +
-                     ds.d5220 * std::cos(xomi + ip.xli - kG52) + ds.d5232 * std::cos(-xomi + ip.xli - kG52) +
-                     2.0 * (ds.d4410 * std::cos(x2omi + x2li - kG44) + ds.d4422 * std::cos(x2li - kG44) +
-                            ds.d5421 * std::cos(xomi + x2li - kG54) +
-                            ds.d5433 * std::cos(-xomi + x2li - kG54))) *
-                    xldot;
+            xnddt =
+                (ds.d2201 * std::cos(x2omi + ip.xli - kG22) + ds.d2211 * std::cos(ip.xli - kG22) +
+                 ds.d3210 * std::cos(xomi + ip.xli - kG32) + ds.d3222 * std::cos(-xomi + ip.xli - kG32) +
+                 ds.d5220 * std::cos(xomi + ip.xli - kG52) + ds.d5232 * std::cos(-xomi + ip.xli - kG52) +
+                 2.0 * (ds.d4410 * std::cos(x2omi + x2li - kG44) + ds.d4422 * std::cos(x2li - kG44) +
+                        ds.d5421 * std::cos(xomi + x2li - kG54) + ds.d5433 * std::cos(-xomi + x2li - kG54))) *
+                xldot;
         }
 
         ft = t - ip.atime;
@@ -391,8 +412,9 @@ void SGP4::DeepSpaceSecular(double tsince, const OrbitalElements& elements,
         xll = xl + 2.0 * (theta - xnodes);
 }
 
-void SGP4::DeepSpacePeriodics(double tsince, const DeepSpaceConstants& ds_constants, double& em,
-                              double& xinc, double& omgasm, double& xnodes, double& xll) {
+void SGP4::DeepSpacePeriodics(double tsince, const DeepSpaceConstants& ds_constants, double& em, double& xinc,
+                              double& omgasm, double& xnodes, double& xll)
+{
     const double t = tsince;
     const DeepSpaceConstants& ds = ds_constants;
 
@@ -438,7 +460,8 @@ void SGP4::DeepSpacePeriodics(double tsince, const DeepSpaceConstants& ds_consta
         omgasm += pgh;
         xnodes += ph;
         xll += pl;
-    } else {
+    }
+    else {
         // Low inclinations: the node is ill-defined, so the periodics act on
         // the node vector instead (Lyddane's form).
         const double sinok = std::sin(xnodes);

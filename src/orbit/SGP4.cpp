@@ -8,16 +8,16 @@
 
 namespace orbit {
 
-SGP4::SGP4(const Tle& tle) : m_elements(tle) {
-    Initialise();
-}
+SGP4::SGP4(const Tle& tle) : m_elements(tle) { Initialise(); }
 
-void SGP4::SetTle(const Tle& tle) {
+void SGP4::SetTle(const Tle& tle)
+{
     m_elements = OrbitalElements(tle);
     Initialise();
 }
 
-void SGP4::Reset() {
+void SGP4::Reset()
+{
     m_use_simple_model = false;
     m_use_deep_space = false;
     m_common = CommonConstants{};
@@ -26,8 +26,9 @@ void SGP4::Reset() {
     m_integrator = IntegratorParams{};
 }
 
-void SGP4::RecomputeConstants(double xinc, double& sinio, double& cosio, double& x3thm1,
-                              double& x1mth2, double& x7thm1, double& xlcof, double& aycof) {
+void SGP4::RecomputeConstants(double xinc, double& sinio, double& cosio, double& x3thm1, double& x1mth2,
+                              double& x7thm1, double& xlcof, double& aycof)
+{
     sinio = std::sin(xinc);
     cosio = std::cos(xinc);
     const double theta2 = cosio * cosio;
@@ -42,7 +43,8 @@ void SGP4::RecomputeConstants(double xinc, double& sinio, double& cosio, double&
     aycof = kA3OVK2x025 * sinio;
 }
 
-void SGP4::Initialise() {
+void SGP4::Initialise()
+{
     Reset();
 
     // NaN elements fail these tests too.
@@ -110,15 +112,15 @@ void SGP4::Initialise() {
                       0.0625 * temp2 * (7.0 - 114.0 * theta2 + 395.0 * theta4) +
                       temp3 * (3.0 - 36.0 * theta2 + 49.0 * theta4);
     const double xhdot1 = -temp1 * m_common.cosio;
-    m_common.xnodot = xhdot1 + (0.5 * temp2 * (4.0 - 19.0 * theta2) + 2.0 * temp3 * (3.0 - 7.0 * theta2)) *
-                                   m_common.cosio;
+    m_common.xnodot =
+        xhdot1 + (0.5 * temp2 * (4.0 - 19.0 * theta2) + 2.0 * temp3 * (3.0 - 7.0 * theta2)) * m_common.cosio;
     m_common.xnodcf = 3.5 * betao2 * xhdot1 * m_common.c1;
     m_common.t2cof = 1.5 * m_common.c1;
 
     if (m_use_deep_space) {
         m_deepspace.gsto = m_elements.epoch.ToGreenwichSiderealTime();
-        DeepSpaceInitialise(eosq, m_common.sinio, m_common.cosio, betao, theta2, betao2,
-                            m_common.xmdot, m_common.omgdot, m_common.xnodot);
+        DeepSpaceInitialise(eosq, m_common.sinio, m_common.cosio, betao, theta2, betao2, m_common.xmdot,
+                            m_common.omgdot, m_common.xnodot);
         return;
     }
 
@@ -143,21 +145,24 @@ void SGP4::Initialise() {
     m_nearspace.d4 = 0.5 * temp * a0 * tsi * (221.0 * a0 + 31.0 * s4) * c1;
     m_nearspace.t3cof = m_nearspace.d2 + 2.0 * c1sq;
     m_nearspace.t4cof = 0.25 * (3.0 * m_nearspace.d3 + c1 * (12.0 * m_nearspace.d2 + 10.0 * c1sq));
-    m_nearspace.t5cof = 0.2 * (3.0 * m_nearspace.d4 + 12.0 * c1 * m_nearspace.d3 +
-                               6.0 * m_nearspace.d2 * m_nearspace.d2 +
-                               15.0 * c1sq * (2.0 * m_nearspace.d2 + c1sq));
+    m_nearspace.t5cof =
+        0.2 * (3.0 * m_nearspace.d4 + 12.0 * c1 * m_nearspace.d3 + 6.0 * m_nearspace.d2 * m_nearspace.d2 +
+               15.0 * c1sq * (2.0 * m_nearspace.d2 + c1sq));
 }
 
-Eci SGP4::FindPosition(double tsince) const {
+Eci SGP4::FindPosition(double tsince) const
+{
     if (m_use_deep_space) return FindPositionSDP4(tsince);
     return FindPositionSGP4(tsince);
 }
 
-Eci SGP4::FindPosition(const DateTime& dt) const {
+Eci SGP4::FindPosition(const DateTime& dt) const
+{
     return FindPosition(static_cast<double>(dt - m_elements.epoch) / static_cast<double>(kTicksPerMinute));
 }
 
-Eci SGP4::FindPositionSGP4(double tsince) const {
+Eci SGP4::FindPositionSGP4(double tsince) const
+{
     const double t = tsince;
 
     // --- secular gravity ---
@@ -175,8 +180,8 @@ Eci SGP4::FindPositionSGP4(double tsince) const {
     double templ = m_common.t2cof * tsq;
     if (!m_use_simple_model) {
         const double delomg = m_nearspace.omgcof * t;
-        const double delm = m_nearspace.xmcof *
-                            (std::pow(1.0 + m_common.eta * std::cos(xmdf), 3.0) - m_nearspace.delmo);
+        const double delm =
+            m_nearspace.xmcof * (std::pow(1.0 + m_common.eta * std::cos(xmdf), 3.0) - m_nearspace.delmo);
         const double temp = delomg + delm;
         xmp = xmdf + temp;
         omega = omgadf - temp;
@@ -191,19 +196,20 @@ Eci SGP4::FindPositionSGP4(double tsince) const {
     const double xl = xmp + omega + xnode + m_elements.recovered_mean_motion * templ;
 
     if (e <= -0.001) throw SatelliteException("Error: (e <= -0.001)");
-    if (e < 1.0e-6) e = 1.0e-6;
-    else if (e > 0.999999) e = 0.999999;
+    if (e < 1.0e-6)
+        e = 1.0e-6;
+    else if (e > 0.999999)
+        e = 0.999999;
 
-    return CalculateFinalPositionVelocity(m_elements.epoch.AddMinutes(t), e, a, omega, xl, xnode,
-                                          m_elements.inclination, m_common.xlcof, m_common.aycof,
-                                          m_common.x3thm1, m_common.x1mth2, m_common.x7thm1,
-                                          m_common.cosio, m_common.sinio);
+    return CalculateFinalPositionVelocity(
+        m_elements.epoch.AddMinutes(t), e, a, omega, xl, xnode, m_elements.inclination, m_common.xlcof,
+        m_common.aycof, m_common.x3thm1, m_common.x1mth2, m_common.x7thm1, m_common.cosio, m_common.sinio);
 }
 
-Eci SGP4::CalculateFinalPositionVelocity(const DateTime& dt, double e, double a, double omega,
-                                         double xl, double xnode, double xinc, double xlcof,
-                                         double aycof, double x3thm1, double x1mth2,
-                                         double x7thm1, double cosio, double sinio) {
+Eci SGP4::CalculateFinalPositionVelocity(const DateTime& dt, double e, double a, double omega, double xl,
+                                         double xnode, double xinc, double xlcof, double aycof, double x3thm1,
+                                         double x1mth2, double x7thm1, double cosio, double sinio)
+{
     const double xn = kXKE / std::pow(a, 1.5);
 
     // --- long-period periodics ---
@@ -242,7 +248,8 @@ Eci SGP4::CalculateFinalPositionVelocity(const DateTime& dt, double e, double a,
                 delta_epw = max_newton_raphson;
             else if (delta_epw < min_newton_raphson)
                 delta_epw = min_newton_raphson;
-        } else {
+        }
+        else {
             delta_epw = f / (fdot + 0.5 * esine * delta_epw);
         }
         epw += delta_epw;

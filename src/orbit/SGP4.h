@@ -126,26 +126,24 @@ public:
         double atime;
     };
 
-    static void RecomputeConstants(double xinc, double& sinio, double& cosio, double& x3thm1,
-                                   double& x1mth2, double& x7thm1, double& xlcof, double& aycof);
+    static void RecomputeConstants(double xinc, double& sinio, double& cosio, double& x3thm1, double& x1mth2,
+                                   double& x7thm1, double& xlcof, double& aycof);
 
-    static Eci CalculateFinalPositionVelocity(const DateTime& dt, double e, double a, double omega,
-                                              double xl, double xnode, double xinc, double xlcof,
-                                              double aycof, double x3thm1, double x1mth2,
-                                              double x7thm1, double cosio, double sinio);
+    static Eci CalculateFinalPositionVelocity(const DateTime& dt, double e, double a, double omega, double xl,
+                                              double xnode, double xinc, double xlcof, double aycof,
+                                              double x3thm1, double x1mth2, double x7thm1, double cosio,
+                                              double sinio);
 
     void DeepSpaceInitialise(double eosq, double sinio, double cosio, double betao, double theta2,
                              double betao2, double xmdot, double omgdot, double xnodot);
 
     static void DeepSpaceSecular(double tsince, const OrbitalElements& elements,
-                                 const CommonConstants& c_constants,
-                                 const DeepSpaceConstants& ds_constants,
+                                 const CommonConstants& c_constants, const DeepSpaceConstants& ds_constants,
                                  IntegratorParams& integrator_params, double& xll, double& omgasm,
                                  double& xnodes, double& em, double& xinc, double& xn);
 
-    static void DeepSpacePeriodics(double tsince, const DeepSpaceConstants& ds_constants,
-                                   double& em, double& xinc, double& omgasm, double& xnodes,
-                                   double& xll);
+    static void DeepSpacePeriodics(double tsince, const DeepSpaceConstants& ds_constants, double& em,
+                                   double& xinc, double& omgasm, double& xnodes, double& xll);
 
 private:
     CommonConstants m_common{};

@@ -29,18 +29,18 @@ constexpr int kLine2MeanAnomalyStart = 43, kLine2MeanAnomalyLen = 8;
 constexpr int kLine2MeanMotionStart = 52, kLine2MeanMotionLen = 11;
 constexpr int kLine2RevNumberStart = 63, kLine2RevNumberLen = 5;
 
-bool s_isdigit(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
+bool s_isdigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 }  // namespace
 
 Tle::Tle(const std::string& name_, const std::string& line_one_, const std::string& line_two_)
-    : name(name_), line_one(line_one_), line_two(line_two_) {
+    : name(name_), line_one(line_one_), line_two(line_two_)
+{
     Initialize();
 }
 
-void Tle::Initialize() {
+void Tle::Initialize()
+{
     if (!IsValidLineLength(line_one)) throw TleException("Invalid length for line one");
     if (!IsValidLineLength(line_two)) throw TleException("Invalid length for line two");
     if (line_one[0] != '1') throw TleException("Invalid line beginning for line one");
@@ -81,27 +81,29 @@ void Tle::Initialize() {
     epoch = DateTime(year, day);
 }
 
-bool Tle::IsValidLineLength(const std::string& str) {
-    return str.length() == kLineLength;
-}
+bool Tle::IsValidLineLength(const std::string& str) { return str.length() == kLineLength; }
 
-void Tle::ExtractInteger(const std::string& str, unsigned int& val) {
+void Tle::ExtractInteger(const std::string& str, unsigned int& val)
+{
     bool found_digit = false;
     unsigned int temp = 0;
     for (char c : str) {
         if (s_isdigit(c)) {
             found_digit = true;
             temp = temp * 10 + static_cast<unsigned int>(c - '0');
-        } else if (found_digit) {
+        }
+        else if (found_digit) {
             throw TleException("Unexpected non digit");
-        } else if (c != ' ') {
+        }
+        else if (c != ' ') {
             throw TleException("Invalid character");
         }
     }
     val = found_digit ? temp : 0;
 }
 
-void Tle::ExtractNoradNum(const std::string& str, unsigned int& val) {
+void Tle::ExtractNoradNum(const std::string& str, unsigned int& val)
+{
     // Catalogue numbers past 99999 put a letter in the first column (I and
     // O are skipped, so they share a value with their neighbour).
     if (!str.empty() && std::isalpha(static_cast<unsigned char>(str[0]))) {
@@ -116,12 +118,14 @@ void Tle::ExtractNoradNum(const std::string& str, unsigned int& val) {
         unsigned int rest = 0;
         ExtractInteger(str.substr(1), rest);
         val = static_cast<unsigned int>(letter_value) * 10000 + rest;
-    } else {
+    }
+    else {
         ExtractInteger(str, val);
     }
 }
 
-void Tle::ExtractDouble(const std::string& str, int point_pos, double& val) {
+void Tle::ExtractDouble(const std::string& str, int point_pos, double& val)
+{
     std::string temp;
     if (point_pos >= 0) {
         const std::string::size_type point_index = static_cast<std::string::size_type>(point_pos) - 1;
@@ -133,24 +137,30 @@ void Tle::ExtractDouble(const std::string& str, int point_pos, double& val) {
             if (i < point_index) {
                 if (i == 0 && (c == '+' || c == '-')) {
                     temp += c;
-                } else if (s_isdigit(c)) {
+                }
+                else if (s_isdigit(c)) {
                     found_digit = true;
                     temp += c;
-                } else if (found_digit) {
+                }
+                else if (found_digit) {
                     throw TleException("Unexpected non digit");
-                } else if (c != ' ') {
+                }
+                else if (c != ' ') {
                     throw TleException("Invalid character");
                 }
-            } else if (i == point_index) {
+            }
+            else if (i == point_index) {
                 if (temp.empty()) temp += '0';
                 if (c != '.') throw TleException("Failed to find decimal point");
                 temp += c;
-            } else {
+            }
+            else {
                 if (!s_isdigit(c)) throw TleException("Invalid digit");
                 temp += c;
             }
         }
-    } else {
+    }
+    else {
         temp = "0.";
         for (char c : str) {
             if (!s_isdigit(c)) throw TleException("Invalid digit");
@@ -160,7 +170,8 @@ void Tle::ExtractDouble(const std::string& str, int point_pos, double& val) {
     if (!Util::FromString<double>(temp, val)) throw TleException("Failed to convert value to double");
 }
 
-void Tle::ExtractExponential(const std::string& str, double& val) {
+void Tle::ExtractExponential(const std::string& str, double& val)
+{
     // Sign, mantissa, exponent sign, exponent: anything shorter than three
     // characters lacks a part.
     if (str.empty() || (str[0] != '-' && str[0] != '+' && str[0] != ' ')) throw TleException("Invalid sign");
@@ -170,11 +181,13 @@ void Tle::ExtractExponential(const std::string& str, double& val) {
         const char c = str[i];
         if (i == 0) {
             temp += c == '-' ? "-0." : "0.";
-        } else if (i == str.length() - 2) {
+        }
+        else if (i == str.length() - 2) {
             if (c != '+' && c != '-') throw TleException("Invalid exponential sign");
             temp += 'e';
             temp += c;
-        } else {
+        }
+        else {
             if (!s_isdigit(c)) throw TleException("Invalid digit");
             temp += c;
         }

@@ -37,9 +37,9 @@ public:
     std::string line_two;
     std::string intl_designator;
     DateTime epoch;
-    double mean_motion_dt2 = 0.0;    // rev/day^2
-    double mean_motion_ddt6 = 0.0;   // rev/day^3
-    double bstar = 0.0;              // per earth radius
+    double mean_motion_dt2 = 0.0;   // rev/day^2
+    double mean_motion_ddt6 = 0.0;  // rev/day^3
+    double bstar = 0.0;             // per earth radius
     double inclination = 0.0;
     double raan = 0.0;
     double eccentricity = 0.0;

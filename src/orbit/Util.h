@@ -12,7 +12,8 @@ namespace Util {
 // True when one value could be read from the start of the text; trailing
 // characters are ignored.
 template <typename T>
-bool FromString(const std::string& str, T& val) {
+bool FromString(const std::string& str, T& val)
+{
     std::istringstream ss(str);
     ss.imbue(std::locale::classic());
     return static_cast<bool>(ss >> val);

@@ -27,16 +27,14 @@ int64_t s_pinnedTicks = 0;
 // Refused before the propagator sees them: a month outside the days-before-
 // month table, and numbers that can never give a position. The derivatives
 // of the mean motion are not among them: the model never reads them.
-bool s_acceptable(const OrbitalElements_t& rec) {
-    if (!rec.epochIsDayOfYear && (rec.month < 0 || rec.month > 12))
-        return false;
-    if (rec.epochIsDayOfYear && !std::isfinite(rec.dayOfYear))
-        return false;
+bool s_acceptable(const OrbitalElements_t& rec)
+{
+    if (!rec.epochIsDayOfYear && (rec.month < 0 || rec.month > 12)) return false;
+    if (rec.epochIsDayOfYear && !std::isfinite(rec.dayOfYear)) return false;
     const double values[] = {rec.bstar,      rec.inclination, rec.raan,      rec.eccentricity,
                              rec.argPerigee, rec.meanAnomaly, rec.meanMotion};
     for (double v : values)
-        if (!std::isfinite(v))
-            return false;
+        if (!std::isfinite(v)) return false;
     return true;
 }
 
@@ -45,7 +43,8 @@ struct ObjectParts {
     std::unique_ptr<orbit::Tle> tle;
     std::unique_ptr<orbit::SGP4> sgp4;
 
-    object_t* release() {
+    object_t* release()
+    {
         object_t* obj = new object_t{};
         obj->tle = tle.release();
         obj->sgp4 = sgp4.release();
@@ -55,19 +54,18 @@ struct ObjectParts {
 
 }  // namespace
 
-int new_obj(object_t** out, OrbitalElements_t const& rec) {
-    if (!s_acceptable(rec))
-        return 1;
+int new_obj(object_t** out, OrbitalElements_t const& rec)
+{
+    if (!s_acceptable(rec)) return 1;
     ObjectParts parts;
     parts.tle = std::make_unique<orbit::Tle>();
     orbit::Tle& t = *parts.tle;
     t.name = rec.name;
     t.catnum = rec.catnum;
     t.intl_designator = rec.intlDesignator;
-    t.epoch = rec.epochIsDayOfYear
-                  ? orbit::DateTime(static_cast<unsigned>(rec.year), rec.dayOfYear)
-                  : orbit::DateTime(rec.year, rec.month, rec.day, rec.hour, rec.minute, rec.second,
-                                    rec.microsecond);
+    t.epoch = rec.epochIsDayOfYear ? orbit::DateTime(static_cast<unsigned>(rec.year), rec.dayOfYear)
+                                   : orbit::DateTime(rec.year, rec.month, rec.day, rec.hour, rec.minute,
+                                                     rec.second, rec.microsecond);
     t.mean_motion_dt2 = rec.meanMotionDot2;
     t.mean_motion_ddt6 = rec.meanMotionDdot6;
     t.bstar = rec.bstar;
@@ -80,20 +78,22 @@ int new_obj(object_t** out, OrbitalElements_t const& rec) {
     t.rev_number = rec.revNumber;
     try {
         parts.sgp4 = std::make_unique<orbit::SGP4>(t);
-    } catch (const orbit::SatelliteException&) {
+    }
+    catch (const orbit::SatelliteException&) {
         return 2;
     }
     *out = parts.release();
     return 0;
 }
 
-int obj_from_tle_lines(object_t** out, char const* name, char const* line1, char const* line2) {
-    if (!line1 || !line2)
-        throw std::logic_error("basic_string: construction from null is not valid");
+int obj_from_tle_lines(object_t** out, char const* name, char const* line1, char const* line2)
+{
+    if (!line1 || !line2) throw std::logic_error("basic_string: construction from null is not valid");
     std::string objName;
     if (name && *name) {
         objName = name;
-    } else {
+    }
+    else {
         // Named after the catalogue-number field of line one: #25544.
         char field[6];
         strcpy_mid(field, line1, 2, 5);
@@ -106,15 +106,16 @@ int obj_from_tle_lines(object_t** out, char const* name, char const* line1, char
     return 0;
 }
 
-void obj_free(object_t* obj) {
-    if (!obj)
-        return;
+void obj_free(object_t* obj)
+{
+    if (!obj) return;
     delete obj->tle;
     delete obj->sgp4;
     delete obj;
 }
 
-void obj_free_all(object_t* head) {
+void obj_free_all(object_t* head)
+{
     while (head) {
         object_t* next = head->next;
         obj_free(head);
@@ -122,34 +123,35 @@ void obj_free_all(object_t* head) {
     }
 }
 
-void obj_coord(point2f_t* pt, object_t* obj, int seconds) {
-    if (!pt || !obj || !obj->sgp4)
-        return;
+void obj_coord(point2f_t* pt, object_t* obj, int seconds)
+{
+    if (!pt || !obj || !obj->sgp4) return;
     int64_t t = obj_now_ticks();
-    if (seconds != 0)
-        t += int64_t(seconds) * kTicksPerSecond;
+    if (seconds != 0) t += int64_t(seconds) * kTicksPerSecond;
     try {
         const orbit::CoordGeodetic g = obj->sgp4->FindPosition(orbit::DateTime(t)).ToGeodetic();
         // A position that is not a number counts as a failed propagation.
-        if (!std::isfinite(g.longitude) || !std::isfinite(g.latitude) || !std::isfinite(g.altitude))
-            return;
+        if (!std::isfinite(g.longitude) || !std::isfinite(g.latitude) || !std::isfinite(g.altitude)) return;
         pt->x = static_cast<float>(g.longitude);
         pt->y = static_cast<float>(g.latitude);
         obj->altitude = g.altitude;
-    } catch (const orbit::TleException&) {
-    } catch (const orbit::SatelliteException&) {
-    } catch (const orbit::DecayedException&) {
+    }
+    catch (const orbit::TleException&) {
+    }
+    catch (const orbit::SatelliteException&) {
+    }
+    catch (const orbit::DecayedException&) {
     }
 }
 
-void obj_coord(object_t* obj, int seconds) {
-    if (obj)
-        obj_coord(obj->point, obj, seconds);
+void obj_coord(object_t* obj, int seconds)
+{
+    if (obj) obj_coord(obj->point, obj, seconds);
 }
 
-char* obj_name(char* buf, object_t* obj, size_t len) {
-    if (len == 0)
-        return buf;
+char* obj_name(char* buf, object_t* obj, size_t len)
+{
+    if (len == 0) return buf;
     // Cut, never overrun: a name may be longer than the caller's field.
     const std::string& name = obj->tle->name;
     const size_t n = name.size() < len - 1 ? name.size() : len - 1;
@@ -160,7 +162,8 @@ char* obj_name(char* buf, object_t* obj, size_t len) {
 
 uint32_t obj_catnum(object_t* obj) { return obj->tle->catnum; }
 
-void obj_orbitInfo(orbitInfo_t* info, object_t* obj) {
+void obj_orbitInfo(orbitInfo_t* info, object_t* obj)
+{
     info->meanMotion = obj->tle->mean_motion;
     info->revNumber = static_cast<double>(obj->tle->rev_number);
     info->period = kSecondsPerDay / info->meanMotion;
@@ -168,7 +171,8 @@ void obj_orbitInfo(orbitInfo_t* info, object_t* obj) {
 
 // ddd:hh:mm:ss of a period in seconds; dashes where there is no period to
 // show (zero, negative or absurd mean motion).
-static void s_periodText(char* text, size_t size, double p) {
+static void s_periodText(char* text, size_t size, double p)
+{
     if (!(p >= 0.0) || !(p / kSecondsPerDay < 2147483647.0)) {
         std::snprintf(text, size, "---:--:--:--");
         return;
@@ -190,7 +194,8 @@ static void s_periodText(char* text, size_t size, double p) {
     std::snprintf(text, size, "%03d:%02d:%02d:%02d", days, hours, minutes, seconds);
 }
 
-void obj_info(objectInfo_t* info, object_t* obj) {
+void obj_info(objectInfo_t* info, object_t* obj)
+{
     obj_name(info->name, obj, sizeof info->name);
     info->catnum = obj->tle->catnum;
     orbitInfo_t orbit;
@@ -201,23 +206,24 @@ void obj_info(objectInfo_t* info, object_t* obj) {
     s_periodText(info->periodText, sizeof info->periodText, orbit.period);
 }
 
-object_t* obj_find(unsigned catnum, object_t* head) {
+object_t* obj_find(unsigned catnum, object_t* head)
+{
     for (object_t* o = head; o; o = o->next)
-        if (o->tle->catnum == catnum)
-            return o;
+        if (o->tle->catnum == catnum) return o;
     return nullptr;
 }
 
-int64_t obj_now_ticks() {
-    if (s_clockPinned)
-        return s_pinnedTicks;
+int64_t obj_now_ticks()
+{
+    if (s_clockPinned) return s_pinnedTicks;
     // duration_cast truncates toward zero, to whole microseconds.
     const auto us = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::system_clock::now().time_since_epoch());
     return static_cast<int64_t>(us.count()) + kTicksAt1970;
 }
 
-void obj_pin_clock(int64_t ticks) {
+void obj_pin_clock(int64_t ticks)
+{
     s_clockPinned = true;
     s_pinnedTicks = ticks;
 }

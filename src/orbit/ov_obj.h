@@ -11,14 +11,14 @@
 namespace orbit {
 class Tle;
 class SGP4;
-}
+}  // namespace orbit
 
 // One satellite; the holder and the propagator are opaque outside ov_obj.
 struct object_t {
     orbit::Tle* tle;
     orbit::SGP4* sgp4;
-    point2f_t* point;    // the satellite list's slot for this object, not owned
-    double altitude;     // km, from the last successful obj_coord
+    point2f_t* point;  // the satellite list's slot for this object, not owned
+    double altitude;   // km, from the last successful obj_coord
     object_t* next;
 };
 
@@ -29,8 +29,8 @@ struct OrbitalElements_t {
     char classification;
     std::string intlDesignator;
     int year;
-    double dayOfYear;       // day-of-year epochs only; 1.0 = 1 January 00:00
-    int month;              // calendar epochs only, from month to microsecond
+    double dayOfYear;  // day-of-year epochs only; 1.0 = 1 January 00:00
+    int month;         // calendar epochs only, from month to microsecond
     int day;
     int hour;
     int minute;
@@ -54,7 +54,7 @@ struct OrbitalElements_t {
 struct orbitInfo_t {
     double meanMotion;  // rev/day
     double revNumber;
-    double period;      // seconds
+    double period;  // seconds
 };
 
 // Room for a name with its terminator, in objectInfo_t and in the buffers

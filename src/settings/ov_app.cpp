@@ -27,8 +27,7 @@ char s_fname[kMaxLen + 1];
 void s_copy(char* dst, const char* src, size_t max)
 {
     size_t n = std::strlen(src);
-    if (n > max)
-        n = max;
+    if (n > max) n = max;
     std::memcpy(dst, src, n);
     dst[n] = '\0';
 }
@@ -50,25 +49,22 @@ void s_join(char* dst, const char* folder, const char* name, size_t max)
 // SDL's text goes into the cache and is given back to SDL.
 void s_fill(char* cache, char* sdlText)
 {
-    if (sdlText == nullptr)
-        return;
+    if (sdlText == nullptr) return;
     s_copy(cache, sdlText, kMaxLen);
     SDL_free(sdlText);
 }
 
-} // namespace
+}  // namespace
 
 const char* app_base_path()
 {
-    if (s_base[0] == '\0')
-        s_fill(s_base, SDL_GetBasePath());
+    if (s_base[0] == '\0') s_fill(s_base, SDL_GetBasePath());
     return s_base;
 }
 
 const char* app_pref_path()
 {
-    if (s_pref[0] == '\0')
-        s_fill(s_pref, SDL_GetPrefPath(s_org_name, s_app_name));
+    if (s_pref[0] == '\0') s_fill(s_pref, SDL_GetPrefPath(s_org_name, s_app_name));
     return s_pref;
 }
 
@@ -92,8 +88,7 @@ bool make_support_file_name(char* dst, const char* name)
     // A file in the user folder overrides the one shipped with the program.
     if (g_var.user.app_path[0] != '\0') {
         s_join(dst, g_var.user.app_path, name, kJoinLen);
-        if (fsys_exist(dst))
-            return true;
+        if (fsys_exist(dst)) return true;
     }
     s_join(dst, app_base_path(), name, kJoinLen);
     return fsys_exist(dst) != 0;

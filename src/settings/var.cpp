@@ -14,6 +14,10 @@ var_t g_var = {
     /* info */ {true, 0, {24, 24, 24, 255}, {255, 255, 255, 255}, {0, 170, 170, 255}, {255, 255, 85, 255}},
     /* sel  */ {0, nullptr},
     /* win  */ {"", false, {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600}},
-    /* con  */ {{0, 0, 0, 255}, {192, 192, 192, 255}, "", false,
-                {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600}},
+    /* con  */
+    {{0, 0, 0, 255},
+     {192, 192, 192, 255},
+     "",
+     false,
+     {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600}},
 };

@@ -69,30 +69,26 @@ void s_text(const CIniFile& ini, const char* sec, const char* key, bool (*set)(c
 void s_int(const CIniFile& ini, const char* sec, const char* key, bool (*set)(int))
 {
     int v = 0;
-    if (ini.Get(sec, key, v))
-        set(v);
+    if (ini.Get(sec, key, v)) set(v);
 }
 
 void s_flag(const CIniFile& ini, const char* sec, const char* key, bool (*set)(bool))
 {
     int v = 0;
-    if (ini.Get(sec, key, v))
-        set(v != 0);
+    if (ini.Get(sec, key, v)) set(v != 0);
 }
 
 void s_flag(const CIniFile& ini, const char* sec, const char* key, bool& field)
 {
     int v = 0;
-    if (ini.Get(sec, key, v))
-        field = v != 0;
+    if (ini.Get(sec, key, v)) field = v != 0;
 }
 
 // Only a list of exactly four bytes is a colour.
 bool s_color(const CIniFile& ini, const char* sec, const char* key, color4b_t& out)
 {
     unsigned char c[4];
-    if (ini.Get(sec, key, c, 4) != 4)
-        return false;
+    if (ini.Get(sec, key, c, 4) != 4) return false;
     out = {c[0], c[1], c[2], c[3]};
     return true;
 }
@@ -100,8 +96,7 @@ bool s_color(const CIniFile& ini, const char* sec, const char* key, color4b_t& o
 void s_color(const CIniFile& ini, const char* sec, const char* key, bool (*set)(const color4b_t&))
 {
     color4b_t c;
-    if (s_color(ini, sec, key, c))
-        set(c);
+    if (s_color(ini, sec, key, c)) set(c);
 }
 
 // SDL refuses to create a window wider or taller than this.
@@ -113,10 +108,8 @@ constexpr int kMaxWindowSide = 16384;
 void s_rect(const CIniFile& ini, const char* sec, const char* key, SDL_Rect& out)
 {
     int r[4];
-    if (ini.Get(sec, key, r, 4) != 4)
-        return;
-    if (r[2] <= 0 || r[3] <= 0 || r[2] > kMaxWindowSide || r[3] > kMaxWindowSide)
-        return;
+    if (ini.Get(sec, key, r, 4) != 4) return;
+    if (r[2] <= 0 || r[3] <= 0 || r[2] > kMaxWindowSide || r[3] > kMaxWindowSide) return;
     out = {r[0], r[1], r[2], r[3]};
 }
 
@@ -148,10 +141,8 @@ bool s_writeAll(int fd, const std::string& text)
     size_t left = text.size();
     while (left > 0) {
         const ssize_t n = write(fd, p, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
         p += n;
         left -= static_cast<size_t>(n);
     }
@@ -164,16 +155,14 @@ void s_replaceFile(const std::string& name, const std::string& text)
 {
     const std::string tmp = name + ".tmp";
     const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return;
+    if (fd < 0) return;
     bool ok = s_writeAll(fd, text);
     ok = fsync(fd) == 0 && ok;
     ok = close(fd) == 0 && ok;
-    if (!ok || std::rename(tmp.c_str(), name.c_str()) != 0)
-        unlink(tmp.c_str());
+    if (!ok || std::rename(tmp.c_str(), name.c_str()) != 0) unlink(tmp.c_str());
 }
 
-} // namespace
+}  // namespace
 
 void var_load()
 {

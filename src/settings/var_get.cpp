@@ -25,13 +25,12 @@ const color4b_t* s_color(int id)
     }
 }
 
-} // namespace
+}  // namespace
 
 bool var_get_color(color4b_t& out, int id)
 {
     const color4b_t* c = s_color(id);
-    if (c == nullptr)
-        return false;
+    if (c == nullptr) return false;
     out = *c;
     return true;
 }

@@ -19,8 +19,7 @@ template <typename T>
 bool s_setInRange(T& field, int value, uint32_t lo, uint32_t hi)
 {
     const uint32_t u = static_cast<uint32_t>(value);
-    if (u < lo || u > hi)
-        return false;
+    if (u < lo || u > hi) return false;
     field = static_cast<T>(value);
     return true;
 }
@@ -30,8 +29,7 @@ bool s_setInRange(T& field, int value, uint32_t lo, uint32_t hi)
 void s_copy(char* field, const char* text)
 {
     const size_t n = text != nullptr ? strnlen(text, kMaxLen) : 0;
-    if (n > 0)
-        std::memmove(field, text, n);
+    if (n > 0) std::memmove(field, text, n);
     std::memset(field + n, 0, kMaxLen - n);
 }
 
@@ -41,8 +39,7 @@ const char* get_trim(const char* text, const char* fallback)
     s_copy(s_buf, text);
     s_buf[kMaxLen] = '\0';
     str_trim(s_buf);
-    if (s_buf[0] == '\0' && fallback != nullptr)
-        s_copy(s_buf, fallback);
+    if (s_buf[0] == '\0' && fallback != nullptr) s_copy(s_buf, fallback);
     return s_buf;
 }
 
@@ -51,13 +48,12 @@ const char* get_trim(const char* text, const char* fallback)
 void s_appendSep(char* field)
 {
     const size_t n = std::strlen(field);
-    if (n == 0 || n >= kMaxLen || field[n - 1] == kDirSep)
-        return;
+    if (n == 0 || n >= kMaxLen || field[n - 1] == kDirSep) return;
     field[n] = kDirSep;
     field[n + 1] = '\0';
 }
 
-} // namespace
+}  // namespace
 
 // --- by id ----------------------------------------------------------------
 
@@ -121,25 +117,89 @@ bool var_set_str(int id, const char* text)
 
 // --- colours --------------------------------------------------------------
 
-bool var_set_con_bg_color(const color4b_t& value) { g_var.con.bg_color = value; return true; }
-bool var_set_con_fg_color(const color4b_t& value) { g_var.con.fg_color = value; return true; }
-bool var_set_info_bg_color(const color4b_t& value) { g_var.info.bg_color = value; return true; }
-bool var_set_info_label_color(const color4b_t& value) { g_var.info.label_color = value; return true; }
-bool var_set_info_name_color(const color4b_t& value) { g_var.info.name_color = value; return true; }
-bool var_set_info_value_color(const color4b_t& value) { g_var.info.value_color = value; return true; }
-bool var_set_lat_color(const color4b_t& value) { g_var.lat.color = value; return true; }
-bool var_set_lon_color(const color4b_t& value) { g_var.lon.color = value; return true; }
-bool var_set_lines_color(const color4b_t& value) { g_var.lines.color = value; return true; }
-bool var_set_obj_color(const color4b_t& value) { g_var.obj.color = value; return true; }
-bool var_set_obj_label_color(const color4b_t& value) { g_var.obj.label.color = value; return true; }
-bool var_set_path_color(const color4b_t& value) { g_var.path.color = value; return true; }
-bool var_set_plot_bg_color(const color4b_t& value) { g_var.plot.bg_color = value; return true; }
+bool var_set_con_bg_color(const color4b_t& value)
+{
+    g_var.con.bg_color = value;
+    return true;
+}
+bool var_set_con_fg_color(const color4b_t& value)
+{
+    g_var.con.fg_color = value;
+    return true;
+}
+bool var_set_info_bg_color(const color4b_t& value)
+{
+    g_var.info.bg_color = value;
+    return true;
+}
+bool var_set_info_label_color(const color4b_t& value)
+{
+    g_var.info.label_color = value;
+    return true;
+}
+bool var_set_info_name_color(const color4b_t& value)
+{
+    g_var.info.name_color = value;
+    return true;
+}
+bool var_set_info_value_color(const color4b_t& value)
+{
+    g_var.info.value_color = value;
+    return true;
+}
+bool var_set_lat_color(const color4b_t& value)
+{
+    g_var.lat.color = value;
+    return true;
+}
+bool var_set_lon_color(const color4b_t& value)
+{
+    g_var.lon.color = value;
+    return true;
+}
+bool var_set_lines_color(const color4b_t& value)
+{
+    g_var.lines.color = value;
+    return true;
+}
+bool var_set_obj_color(const color4b_t& value)
+{
+    g_var.obj.color = value;
+    return true;
+}
+bool var_set_obj_label_color(const color4b_t& value)
+{
+    g_var.obj.label.color = value;
+    return true;
+}
+bool var_set_path_color(const color4b_t& value)
+{
+    g_var.path.color = value;
+    return true;
+}
+bool var_set_plot_bg_color(const color4b_t& value)
+{
+    g_var.plot.bg_color = value;
+    return true;
+}
 
 // --- numbers and flags ----------------------------------------------------
 
-bool var_set_lat_show(bool value) { g_var.lat.show = value; return true; }
-bool var_set_lon_show(bool value) { g_var.lon.show = value; return true; }
-bool var_set_lines_show(bool value) { g_var.lines.show = value; return true; }
+bool var_set_lat_show(bool value)
+{
+    g_var.lat.show = value;
+    return true;
+}
+bool var_set_lon_show(bool value)
+{
+    g_var.lon.show = value;
+    return true;
+}
+bool var_set_lines_show(bool value)
+{
+    g_var.lines.show = value;
+    return true;
+}
 
 bool var_set_info_show(int value)
 {
@@ -176,10 +236,26 @@ bool var_set_sel_obj(void* obj)
 
 // --- texts ----------------------------------------------------------------
 
-bool var_set_con_font(const char* text) { s_copy(g_var.con.font, text); return true; }
-bool var_set_lines_data(const char* text) { s_copy(g_var.lines.data, text); return true; }
-bool var_set_obj_label_font(const char* text) { s_copy(g_var.obj.label.font, text); return true; }
-bool var_set_win_font(const char* text) { s_copy(g_var.win.font, text); return true; }
+bool var_set_con_font(const char* text)
+{
+    s_copy(g_var.con.font, text);
+    return true;
+}
+bool var_set_lines_data(const char* text)
+{
+    s_copy(g_var.lines.data, text);
+    return true;
+}
+bool var_set_obj_label_font(const char* text)
+{
+    s_copy(g_var.obj.label.font, text);
+    return true;
+}
+bool var_set_win_font(const char* text)
+{
+    s_copy(g_var.win.font, text);
+    return true;
+}
 
 bool var_set_obj_data(const char* text)
 {
@@ -198,8 +274,7 @@ bool var_set_user_data_path(const char* text)
 {
     get_trim(text, nullptr);
     // When the lookup fails s_buf stays empty: no data folder, bare names.
-    if (s_buf[0] == '\0')
-        fsys_getDocumentsPath(s_buf);
+    if (s_buf[0] == '\0') fsys_getDocumentsPath(s_buf);
     s_copy(g_var.user.data_path, s_buf);
     s_appendSep(g_var.user.data_path);
     return true;

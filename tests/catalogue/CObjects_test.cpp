@@ -23,7 +23,8 @@ struct PinnedClock {
 
 }  // namespace
 
-TEST(CObjects, AListWithoutObjectsHasNoPointsAndUpdatesNothing) {
+TEST(CObjects, AListWithoutObjectsHasNoPointsAndUpdatesNothing)
+{
     TempDir dir;
     CObjects list;
     EXPECT_EQ(list.Load(dir.write("datamgr.txt", dir.path() + "/missing.txt\n").c_str()), 0);
@@ -35,7 +36,8 @@ TEST(CObjects, AListWithoutObjectsHasNoPointsAndUpdatesNothing) {
     EXPECT_EQ(list.m_head, nullptr);
 }
 
-TEST(CObjects, LoadGivesTheIthObjectTheIthPointAndItsPosition) {
+TEST(CObjects, LoadGivesTheIthObjectTheIthPointAndItsPosition)
+{
     CObjects list;
     TempDir dir;
     PinnedClock pin(kSept7);
@@ -58,7 +60,8 @@ TEST(CObjects, LoadGivesTheIthObjectTheIthPointAndItsPosition) {
     list.Free();
 }
 
-TEST(CObjects, UpdateMovesEverySatelliteToTheCurrentTime) {
+TEST(CObjects, UpdateMovesEverySatelliteToTheCurrentTime)
+{
     CObjects list;
     TempDir dir;
     {
@@ -75,7 +78,8 @@ TEST(CObjects, UpdateMovesEverySatelliteToTheCurrentTime) {
     EXPECT_NE(list.m_points[0].x, first.x);
 }
 
-TEST(CObjects, ASatelliteThatCannotBePropagatedStartsAtZeroZero) {
+TEST(CObjects, ASatelliteThatCannotBePropagatedStartsAtZeroZero)
+{
     TempDir dir;
     std::string l2 = tle_line2("00002").substr(0, 68);
     l2.replace(52, 11, " 0.00000000");  // no mean motion: never a position
@@ -90,7 +94,8 @@ TEST(CObjects, ASatelliteThatCannotBePropagatedStartsAtZeroZero) {
     EXPECT_NE(list.m_points[0].x, 0.0f);
 }
 
-TEST(CObjects, NextAndPriorWrapAroundTheChain) {
+TEST(CObjects, NextAndPriorWrapAroundTheChain)
+{
     TempDir dir;
     CObjects one;
     ASSERT_EQ(load_objs(one, dir.write("one.txt", tle_set("A", "00001"))), 0);
@@ -117,7 +122,8 @@ TEST(CObjects, NextAndPriorWrapAroundTheChain) {
     EXPECT_EQ(three.Last(), three.m_head);
 }
 
-TEST(CObjects, AGeostationarySatelliteHoldsItsLongitudeOverADay) {
+TEST(CObjects, AGeostationarySatelliteHoldsItsLongitudeOverADay)
+{
     TempDir dir;
     const std::string list =
         dir.write("datamgr.txt", elements_path("geo-2026-09.txt") + " {\nINTELSAT 10-02\n}\n");

@@ -17,7 +17,8 @@ struct Result {
     std::vector<OrbitalElements_t> records;
 };
 
-Result readAll(const std::string& text) {
+Result readAll(const std::string& text)
+{
     TempDir dir;
     TextFile file;
     EXPECT_EQ(file.Load(dir.write("e.csv", text)), 0);
@@ -31,7 +32,8 @@ Result readAll(const std::string& text) {
 }
 
 // The ISS row with one cell replaced.
-std::string issRowWith(int cell, const std::string& text) {
+std::string issRowWith(int cell, const std::string& text)
+{
     std::vector<std::string> cells;
     std::string row = kIssCsvRow;
     size_t from = 0;
@@ -46,7 +48,8 @@ std::string issRowWith(int cell, const std::string& text) {
 
 }  // namespace
 
-TEST(CsvFile, ReadsEveryCellOfARow) {
+TEST(CsvFile, ReadsEveryCellOfARow)
+{
     const Result r = readAll(std::string(kCsvHeader) + "\r\n" + kIssCsvRow + "\r\n");
     ASSERT_TRUE(r.valid);
     ASSERT_EQ(r.records.size(), 1u);
@@ -65,7 +68,8 @@ TEST(CsvFile, ReadsEveryCellOfARow) {
     expect_iss_orbit(e);
 }
 
-TEST(CsvFile, OnlyAnExactFirstHeaderCellOfSeventeenMakesTheForm) {
+TEST(CsvFile, OnlyAnExactFirstHeaderCellOfSeventeenMakesTheForm)
+{
     std::string lower = kCsvHeader;
     lower.replace(0, 11, "object_name");
     const std::string sixteen = std::string(kCsvHeader).substr(0, std::string(kCsvHeader).rfind(','));
@@ -76,7 +80,8 @@ TEST(CsvFile, OnlyAnExactFirstHeaderCellOfSeventeenMakesTheForm) {
     EXPECT_TRUE(readAll(std::string(kCsvHeader) + "\n").valid);
 }
 
-TEST(CsvFile, ARowThatIsNotSeventeenCellsEndsReading) {
+TEST(CsvFile, ARowThatIsNotSeventeenCellsEndsReading)
+{
     const std::string h = std::string(kCsvHeader) + "\n";
     const std::string row = std::string(kIssCsvRow) + "\n";
     EXPECT_EQ(readAll(h + row + issRowWith(0, "ISS, ZARYA") + "\n" + row).records.size(), 1u);
@@ -84,14 +89,16 @@ TEST(CsvFile, ARowThatIsNotSeventeenCellsEndsReading) {
     EXPECT_EQ(readAll(h + row + row).records.size(), 2u);
 }
 
-TEST(CsvFile, EveryLineEndReadsTheSame) {
+TEST(CsvFile, EveryLineEndReadsTheSame)
+{
     for (const char* eol : {"\r\n", "\n", "\r"}) {
         const Result r = readAll(std::string(kCsvHeader) + eol + kIssCsvRow + eol + kIssCsvRow);
         EXPECT_EQ(r.records.size(), 2u) << int(eol[0]);
     }
 }
 
-TEST(CsvFile, CellsConvertAroundBlanksAndTrailingText) {
+TEST(CsvFile, CellsConvertAroundBlanksAndTrailingText)
+{
     const Result r = readAll(std::string(kCsvHeader) + "\n" + issRowWith(3, " 15.5 rev") + "\n");
     ASSERT_EQ(r.records.size(), 1u);
     EXPECT_DOUBLE_EQ(r.records[0].meanMotion, 15.5);
@@ -100,19 +107,28 @@ TEST(CsvFile, CellsConvertAroundBlanksAndTrailingText) {
     EXPECT_EQ(zero.records[0].catnum, 0u);
 }
 
-TEST(CsvFile, AnyCellThatDoesNotConvertEndsReading) {
+TEST(CsvFile, AnyCellThatDoesNotConvertEndsReading)
+{
     const std::string h = std::string(kCsvHeader) + "\n";
     const std::string row = std::string(kIssCsvRow) + "\n";
-    struct Case { int cell; const char* text; };
-    const Case cases[] = {{0, "  "}, {1, ""}, {2, "2024-01-15"}, {3, "+15.5"}, {9, "-1"},
-                          {10, " "}, {11, "A1234"}, {13, "+"}, {14, "x"}, {16, ""}};
+    struct Case {
+        int cell;
+        const char* text;
+    };
+    const Case cases[] = {{0, "  "}, {1, ""},       {2, "2024-01-15"}, {3, "+15.5"}, {9, "-1"},
+                          {10, " "}, {11, "A1234"}, {13, "+"},         {14, "x"},    {16, ""}};
     for (const Case& c : cases)
         EXPECT_EQ(readAll(h + row + issRowWith(c.cell, c.text) + "\n" + row).records.size(), 1u)
             << "cell " << c.cell << " '" << c.text << "'";
 }
 
-TEST(CsvFile, EpochFractionDigitsAreMicrosecondsAsWritten) {
-    struct Case { const char* epoch; bool ok; int year, month, day, hour, minute, second, us; };
+TEST(CsvFile, EpochFractionDigitsAreMicrosecondsAsWritten)
+{
+    struct Case {
+        const char* epoch;
+        bool ok;
+        int year, month, day, hour, minute, second, us;
+    };
     const Case cases[] = {
         {"2024-01-15T12:34:56.789012", true, 2024, 1, 15, 12, 34, 56, 789012},
         {"2024-01-15T12:34:56.5", true, 2024, 1, 15, 12, 34, 56, 5},

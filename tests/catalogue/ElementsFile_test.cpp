@@ -20,7 +20,8 @@ struct Selection {
 
 // Reads the text with the selection; the selection lists are left as the
 // reader leaves them.
-std::vector<std::string> select(const std::string& text, Selection& sel) {
+std::vector<std::string> select(const std::string& text, Selection& sel)
+{
     TempDir dir;
     TextFile file;
     EXPECT_EQ(file.Load(dir.write("e.txt", text)), 0);
@@ -36,24 +37,45 @@ const std::string kNoaa = tle_set("NOAA 15", "25338") + tle_set("ISS (ZARYA)", "
 
 }  // namespace
 
-TEST(ElementsFile, NamesMatchWholePatternsWithOneBacktrackingStar) {
-    struct Case { const char* name; const char* pattern; bool match; };
+TEST(ElementsFile, NamesMatchWholePatternsWithOneBacktrackingStar)
+{
+    struct Case {
+        const char* name;
+        const char* pattern;
+        bool match;
+    };
     const Case cases[] = {
-        {"AXBYBZD", "A*B*D", true},   {"B", "*A", false},          {"ANY NAME", "**", true},
-        {"ISS (ZARYA)", "iss*", true}, {"NOAA 15", "NOAA 1?", true}, {"NOAA 150", "NOAA 1?", false},
-        {"NOAA 15", "noaa 15", true},  {"NOAA 15", "NOAA 1", false}, {"NOAA", "NOAA*", true},
-        {"", "", true},                {"", "***", true},           {"", "?", false},
-        {"A*C", "A*C", true},          {"ABC", "A*", true},         {"ABC", "*C", true},
-        {"ABCBC", "*BC", true},        {"ABCBD", "*BC", false},     {"AB", "A?C", false},
-        {"ABXAB", "AB*AB", true},      {"AB", "AB*AB", false},      {"a", "A", true},
-        {"\xE9T\xC9", "\xE9*", true},  {"\xE9", "\xC9", false},
+        {"AXBYBZD", "A*B*D", true},
+        {"B", "*A", false},
+        {"ANY NAME", "**", true},
+        {"ISS (ZARYA)", "iss*", true},
+        {"NOAA 15", "NOAA 1?", true},
+        {"NOAA 150", "NOAA 1?", false},
+        {"NOAA 15", "noaa 15", true},
+        {"NOAA 15", "NOAA 1", false},
+        {"NOAA", "NOAA*", true},
+        {"", "", true},
+        {"", "***", true},
+        {"", "?", false},
+        {"A*C", "A*C", true},
+        {"ABC", "A*", true},
+        {"ABC", "*C", true},
+        {"ABCBC", "*BC", true},
+        {"ABCBD", "*BC", false},
+        {"AB", "A?C", false},
+        {"ABXAB", "AB*AB", true},
+        {"AB", "AB*AB", false},
+        {"a", "A", true},
+        {"\xE9T\xC9", "\xE9*", true},
+        {"\xE9", "\xC9", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ElementsFile::MatchName(c.name, c.pattern), c.match)
             << "'" << c.name << "' against '" << c.pattern << "'";
 }
 
-TEST(ElementsFile, ABaseReaderIsNeverValidAndReadsNothing) {
+TEST(ElementsFile, ABaseReaderIsNeverValidAndReadsNothing)
+{
     TextFile file;
     ElementsFile reader;
     EXPECT_FALSE(reader.SetFile(&file));
@@ -63,14 +85,16 @@ TEST(ElementsFile, ABaseReaderIsNeverValidAndReadsNothing) {
     EXPECT_EQ(list.m_count, 0u);
 }
 
-TEST(ElementsFile, ANumberSelectsItsFirstSetOnlyAndLeavesTheList) {
+TEST(ElementsFile, ANumberSelectsItsFirstSetOnlyAndLeavesTheList)
+{
     Selection sel{{25544, 77777}, {}};
     const std::string text = tle_set("FIRST", "25544") + tle_set("SECOND", "25544");
     EXPECT_EQ(select(text, sel), std::vector<std::string>{"FIRST"});
     EXPECT_EQ(sel.nums, std::vector<uint32_t>{77777});
 }
 
-TEST(ElementsFile, WildcardPatternsStayAndPlainNamesPickOneSet) {
+TEST(ElementsFile, WildcardPatternsStayAndPlainNamesPickOneSet)
+{
     Selection sel{{}, {"iss*", "NOAA 1?"}};
     EXPECT_EQ(select(kNoaa, sel), (std::vector<std::string>{"NOAA 15", "ISS (ZARYA)", "NOAA 15", "noaa 18"}));
     EXPECT_EQ(sel.names, (std::vector<std::string>{"iss*", "NOAA 1?"}));
@@ -83,13 +107,15 @@ TEST(ElementsFile, WildcardPatternsStayAndPlainNamesPickOneSet) {
     EXPECT_EQ(select(kNoaa, all).size(), 5u);
 }
 
-TEST(ElementsFile, ASetSelectedByNumberIsAddedOnceEvenWhenAPatternMatches) {
+TEST(ElementsFile, ASetSelectedByNumberIsAddedOnceEvenWhenAPatternMatches)
+{
     Selection sel{{25338}, {"NOAA*"}};
     EXPECT_EQ(select(kNoaa, sel), (std::vector<std::string>{"NOAA 15", "NOAA 150", "NOAA 15", "noaa 18"}));
     EXPECT_TRUE(sel.nums.empty());
 }
 
-TEST(ElementsFile, TheFirstMatchingPatternWinsAndOnlyItIsUsedUp) {
+TEST(ElementsFile, TheFirstMatchingPatternWinsAndOnlyItIsUsedUp)
+{
     Selection sel{{}, {"NOAA 15", "NOAA*"}};
     EXPECT_EQ(select(kNoaa, sel).size(), 4u);
     EXPECT_EQ(sel.names, std::vector<std::string>{"NOAA*"});

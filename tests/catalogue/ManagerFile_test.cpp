@@ -17,7 +17,8 @@ namespace {
 using Names = std::vector<std::string>;
 
 // Loads the list text (written into dir) and returns the names loaded.
-Names loadList(const TempDir& dir, const std::string& list, int expected = 0) {
+Names loadList(const TempDir& dir, const std::string& list, int expected = 0)
+{
     CObjects objs;
     ManagerFile manager;
     EXPECT_EQ(manager.Load(objs, dir.write("datamgr.txt", list).c_str()), expected);
@@ -26,7 +27,8 @@ Names loadList(const TempDir& dir, const std::string& list, int expected = 0) {
 
 // A folder of element files: a.txt (A1, A2), b.txt (B1), sel.txt (a mix).
 struct Files : TempDir {
-    Files() {
+    Files()
+    {
         write("a.txt", tle_set("A1", "00001") + tle_set("A2", "00002"));
         write("b.txt", tle_set("B1", "00003"));
         write("sel.txt", tle_set("ISS (ZARYA)", "25544") + tle_set("ALPHA", "A1234") +
@@ -38,7 +40,8 @@ struct Files : TempDir {
 
 }  // namespace
 
-TEST(ManagerFile, AMissingListReportsItsOpenCode) {
+TEST(ManagerFile, AMissingListReportsItsOpenCode)
+{
     TempDir dir;
     CObjects objs;
     ManagerFile manager;
@@ -50,11 +53,20 @@ TEST(ManagerFile, AMissingListReportsItsOpenCode) {
     EXPECT_EQ(objs.m_count, 0u);
 }
 
-TEST(ManagerFile, TheVersionIsToldByTheFirstBraceArrowOrLineStar) {
-    struct Case { const char* text; int version; };
-    const Case cases[] = {{"a.txt\nb.txt\n", 2}, {">dir/\na.txt", 1},     {"# note {\n>dir/\n", 2},
-                          {"  \t*a.txt\n", 1},   {"x *\n", 2},            {"\r\n*\n", 1},
-                          {"a {\n>", 2},         {"", 2}};
+TEST(ManagerFile, TheVersionIsToldByTheFirstBraceArrowOrLineStar)
+{
+    struct Case {
+        const char* text;
+        int version;
+    };
+    const Case cases[] = {{"a.txt\nb.txt\n", 2},
+                          {">dir/\na.txt", 1},
+                          {"# note {\n>dir/\n", 2},
+                          {"  \t*a.txt\n", 1},
+                          {"x *\n", 2},
+                          {"\r\n*\n", 1},
+                          {"a {\n>", 2},
+                          {"", 2}};
     for (const Case& c : cases) {
         TempDir dir;
         ManagerFile manager;
@@ -64,7 +76,8 @@ TEST(ManagerFile, TheVersionIsToldByTheFirstBraceArrowOrLineStar) {
     }
 }
 
-TEST(ManagerFile, VersionOneJoinsThePrefixAndEachNamePlainly) {
+TEST(ManagerFile, VersionOneJoinsThePrefixAndEachNamePlainly)
+{
     Files f;
     f.write("suba.txt", tle_set("GLUED", "00009"));
     EXPECT_EQ(loadList(f, "# files\n>" + f.dir() + "\na.txt\n\n  b.txt  \n<\n" + f.dir() + "b.txt\n>" +
@@ -72,7 +85,8 @@ TEST(ManagerFile, VersionOneJoinsThePrefixAndEachNamePlainly) {
               (Names{"A1", "A2", "B1", "B1", "GLUED"}));
 }
 
-TEST(ManagerFile, VersionOneStarLinesSelectByNumberAndPattern) {
+TEST(ManagerFile, VersionOneStarLinesSelectByNumberAndPattern)
+{
     Files f;
     EXPECT_EQ(loadList(f, ">" + f.dir() + "\n*sel.txt\n25544\n# note\nNOAA 1?\n*\n*b.txt\n*\na.txt\n"),
               (Names{"ISS (ZARYA)", "NOAA 15", "A1", "A2"}));
@@ -89,13 +103,15 @@ TEST(ManagerFile, VersionOneStarLinesSelectByNumberAndPattern) {
     EXPECT_EQ(loadList(f, ">" + f.dir() + "\n*sel.txt\n25544\na.txt\n"), Names{});
 }
 
-TEST(ManagerFile, VersionTwoLinesWithoutBracesEachNameOneFile) {
+TEST(ManagerFile, VersionTwoLinesWithoutBracesEachNameOneFile)
+{
     Files f;
     EXPECT_EQ(loadList(f, f.dir() + "a.txt\n" + f.dir() + "missing.txt\n#comment\n" + f.dir() + "b.txt"),
               (Names{"A1", "A2", "B1"}));
 }
 
-TEST(ManagerFile, VersionTwoFileGroupsSelectNumbersLettersAndPatterns) {
+TEST(ManagerFile, VersionTwoFileGroupsSelectNumbersLettersAndPatterns)
+{
     Files f;
     EXPECT_EQ(loadList(f, f.dir() + "sel.txt {\n25544\nA1234\nNOAA 1?\n}\n" + f.dir() + "b.txt"),
               (Names{"ISS (ZARYA)", "ALPHA", "NOAA 15", "B1"}));
@@ -110,7 +126,8 @@ TEST(ManagerFile, VersionTwoFileGroupsSelectNumbersLettersAndPatterns) {
     EXPECT_EQ(manager.CatId("12 3"), 0u);
 }
 
-TEST(ManagerFile, VersionTwoDirectoryGroupsReadTheirFilesButNoSubfolders) {
+TEST(ManagerFile, VersionTwoDirectoryGroupsReadTheirFilesButNoSubfolders)
+{
     Files f;
     std::filesystem::create_directory(f.path() + "/inner");
     f.write("inner/x.txt", tle_set("X", "00010"));
@@ -120,9 +137,11 @@ TEST(ManagerFile, VersionTwoDirectoryGroupsReadTheirFilesButNoSubfolders) {
     EXPECT_EQ(loadList(f, f.dir() + " {\nb.txt\n}\n"), Names{"B1"});
 }
 
-TEST(ManagerFile, VersionTwoStopsAtAStrayBraceKeepingWhatWasRead) {
+TEST(ManagerFile, VersionTwoStopsAtAStrayBraceKeepingWhatWasRead)
+{
     Files f;
-    EXPECT_EQ(loadList(f, f.dir() + "b.txt\n" + f.dir() + "a.txt\n}\n" + f.dir() + "b.txt\n", -1), Names{"B1"});
+    EXPECT_EQ(loadList(f, f.dir() + "b.txt\n" + f.dir() + "a.txt\n}\n" + f.dir() + "b.txt\n", -1),
+              Names{"B1"});
     EXPECT_EQ(loadList(f, f.dir() + "b.txt\n" + f.dir() + "a.txt }\n", -1), Names{"B1"});
     EXPECT_EQ(loadList(f, "{\n" + f.dir() + "a.txt\n", -1), Names{});
     EXPECT_EQ(loadList(f, f.dir() + "sel.txt { ALPHA }\n{\n", -1), Names{"ALPHA"});
@@ -132,7 +151,8 @@ TEST(ManagerFile, VersionTwoStopsAtAStrayBraceKeepingWhatWasRead) {
     EXPECT_EQ(loadList(f, f.dir() + "sel.txt {\nALPHA\n"), Names{"ALPHA"});
 }
 
-TEST(ManagerFile, AWordTooLongForTheTokenNamesNothingEvenWhenItsStartDoes) {
+TEST(ManagerFile, AWordTooLongForTheTokenNamesNothingEvenWhenItsStartDoes)
+{
     Files f;
     // A real file whose path is exactly as long as a token can hold.
     std::string deep = f.path();
@@ -150,7 +170,8 @@ TEST(ManagerFile, AWordTooLongForTheTokenNamesNothingEvenWhenItsStartDoes) {
     EXPECT_EQ(loadList(f, f.dir() + "a.txt {\n" + std::string(600, '*') + "\n}\n"), Names{});
 }
 
-TEST(ManagerFile, AVersionOnePathTooLongForItsBufferIsSkipped) {
+TEST(ManagerFile, AVersionOnePathTooLongForItsBufferIsSkipped)
+{
     Files f;
     std::string deep = f.path();
     while (deep.size() < 320) {
@@ -167,15 +188,17 @@ TEST(ManagerFile, AVersionOnePathTooLongForItsBufferIsSkipped) {
               (Names{"A1", "A2"}));
 }
 
-TEST(ManagerFile, ListsInBothVersionsPickExactlyTheChosenPublishedSatellites) {
+TEST(ManagerFile, ListsInBothVersionsPickExactlyTheChosenPublishedSatellites)
+{
     TempDir dir;
     const std::string data = elements_path("");
     const std::string v1 = "# chosen satellites\n>" + data + "\n*stations-2026-09.txt\n25544\nCSS*\n*\n" +
                            "*amateur-2026-09.csv\n100465\n*\n*geo-2026-09.txt\nINTELSAT 10-02\n*\n";
     const std::string v2 = data + "stations-2026-09.txt {\n25544\nCSS*\n}\n" + data +
                            " {\namateur-2026-09.csv { 100465 }\ngeo-2026-09.txt {\nINTELSAT 10-02\n}\n}\n";
-    const Names expected{"ISS (ZARYA)", "CSS (TIANHE)", "CSS (WENTIAN)", "CSS (MENGTIAN)",
-                         "JAMX01 (JING'AN DREAM STAR)", "INTELSAT 10-02"};
+    const Names expected{
+        "ISS (ZARYA)",   "CSS (TIANHE)", "CSS (WENTIAN)", "CSS (MENGTIAN)", "JAMX01 (JING'AN DREAM STAR)",
+        "INTELSAT 10-02"};
     EXPECT_EQ(loadList(dir, v1), expected);
     EXPECT_EQ(loadList(dir, v2), expected);
 }

@@ -7,29 +7,48 @@
 #include <cstring>
 #include <string>
 
-static StrView view(const char* s) {
+static StrView view(const char* s)
+{
     StrView v;
     v.ptr = s;
     v.len = uint32_t(std::strlen(s));
     return v;
 }
 
-TEST(StrView, TrimRemovesTheSixBlankCharactersFromBothEnds) {
+TEST(StrView, TrimRemovesTheSixBlankCharactersFromBothEnds)
+{
     const StrView v = view(" \t\r\n\f\vab c\v\f\n\r\t ").trim();
     EXPECT_EQ(std::string(v.ptr, v.len), "ab c");
     EXPECT_EQ(view(" \r\n ").trim().len, 0u);
 }
 
-TEST(StrView, RealConversionFollowsTheDecimalSyntax) {
-    struct Case { const char* text; bool ok; double value; };
+TEST(StrView, RealConversionFollowsTheDecimalSyntax)
+{
+    struct Case {
+        const char* text;
+        bool ok;
+        double value;
+    };
     const Case cases[] = {
-        {".00012", true, 0.00012},   {"-.00012", true, -0.00012}, {"  15.5 rev", true, 15.5},
-        {"1.5e3x", true, 1500.0},    {"2E-2", true, 0.02},        {"7.", true, 7.0},
-        {"1e", true, 1.0},           {"0x10", true, 0.0},         {"+1", false, 0},
-        {"", false, 0},              {"   ", false, 0},          {".", false, 0},
-        {"-", false, 0},             {"e5", false, 0},            {"-.e1", false, 0},
+        {".00012", true, 0.00012},
+        {"-.00012", true, -0.00012},
+        {"  15.5 rev", true, 15.5},
+        {"1.5e3x", true, 1500.0},
+        {"2E-2", true, 0.02},
+        {"7.", true, 7.0},
+        {"1e", true, 1.0},
+        {"0x10", true, 0.0},
+        {"+1", false, 0},
+        {"", false, 0},
+        {"   ", false, 0},
+        {".", false, 0},
+        {"-", false, 0},
+        {"e5", false, 0},
+        {"-.e1", false, 0},
         // Beyond the range of a double is no number at all.
-        {"1e999", false, 0},         {"-1e999", false, 0},        {"1e308", true, 1e308},
+        {"1e999", false, 0},
+        {"-1e999", false, 0},
+        {"1e308", true, 1e308},
     };
     for (const Case& c : cases) {
         double out = -999.0;
@@ -40,7 +59,8 @@ TEST(StrView, RealConversionFollowsTheDecimalSyntax) {
     }
 }
 
-TEST(StrView, RealConversionAcceptsTheWordsForInfinityAndNotANumber) {
+TEST(StrView, RealConversionAcceptsTheWordsForInfinityAndNotANumber)
+{
     double out = 0;
     ASSERT_TRUE(StrView::tod(view("inf"), out));
     EXPECT_TRUE(std::isinf(out) && out > 0);
@@ -51,7 +71,8 @@ TEST(StrView, RealConversionAcceptsTheWordsForInfinityAndNotANumber) {
     EXPECT_FALSE(StrView::tod(view("in"), out));
 }
 
-TEST(StrView, RealConversionReadsOnlyInsideTheView) {
+TEST(StrView, RealConversionReadsOnlyInsideTheView)
+{
     // The digits after the view's end must not be taken.
     const char text[] = "12345";
     StrView v;
@@ -69,12 +90,17 @@ TEST(StrView, RealConversionReadsOnlyInsideTheView) {
     EXPECT_DOUBLE_EQ(out, 1e-101);
 }
 
-TEST(StrView, UnsignedConversionTakesOnePlusAndThirtyTwoBits) {
-    struct Case { const char* text; bool ok; unsigned value; };
+TEST(StrView, UnsignedConversionTakesOnePlusAndThirtyTwoBits)
+{
+    struct Case {
+        const char* text;
+        bool ok;
+        unsigned value;
+    };
     const Case cases[] = {
-        {"+12", true, 12},          {"  7 rev", true, 7},       {"4294967295", true, 4294967295u},
-        {"4294967296", false, 0},   {"+", false, 0},            {"-1", false, 0},
-        {"", false, 0},             {"++1", false, 0},          {"0", true, 0},
+        {"+12", true, 12},        {"  7 rev", true, 7}, {"4294967295", true, 4294967295u},
+        {"4294967296", false, 0}, {"+", false, 0},      {"-1", false, 0},
+        {"", false, 0},           {"++1", false, 0},    {"0", true, 0},
     };
     for (const Case& c : cases) {
         unsigned out = 12345;
@@ -88,14 +114,26 @@ TEST(StrView, UnsignedConversionTakesOnePlusAndThirtyTwoBits) {
     EXPECT_EQ(hex, 255u);
 }
 
-TEST(StrView, SignedConversionTakesOnePlusThenAMinusWithinThirtyTwoBits) {
-    struct Case { const char* text; bool ok; int value; };
+TEST(StrView, SignedConversionTakesOnePlusThenAMinusWithinThirtyTwoBits)
+{
+    struct Case {
+        const char* text;
+        bool ok;
+        int value;
+    };
     const Case cases[] = {
-        {"2024", true, 2024},       {" \t+-5x", true, -5},       {"+7", true, 7},
-        {"2147483647", true, 2147483647},   {"2147483648", false, 0},
-        {"-2147483648", true, -2147483647 - 1}, {"-2147483649", false, 0},
-        {"-+1", false, 0},          {"+", false, 0},             {"-", false, 0},
-        {"", false, 0},             {" ", false, 0},
+        {"2024", true, 2024},
+        {" \t+-5x", true, -5},
+        {"+7", true, 7},
+        {"2147483647", true, 2147483647},
+        {"2147483648", false, 0},
+        {"-2147483648", true, -2147483647 - 1},
+        {"-2147483649", false, 0},
+        {"-+1", false, 0},
+        {"+", false, 0},
+        {"-", false, 0},
+        {"", false, 0},
+        {" ", false, 0},
     };
     for (const Case& c : cases) {
         int out = 12345;

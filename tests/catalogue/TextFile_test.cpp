@@ -9,7 +9,8 @@
 
 static std::string str(StrView v) { return std::string(v.ptr ? v.ptr : "", v.len); }
 
-TEST(TextFile, LoadReportsAMissingFileAndLoadsAnEmptyOne) {
+TEST(TextFile, LoadReportsAMissingFileAndLoadsAnEmptyOne)
+{
     TempDir dir;
     TextFile text;
     EXPECT_EQ(text.Load(dir.path() + "/missing.txt"), 1);
@@ -20,7 +21,8 @@ TEST(TextFile, LoadReportsAMissingFileAndLoadsAnEmptyOne) {
     EXPECT_EQ(text.ReadLine().len, 0u);
 }
 
-TEST(TextFile, LoadOfADirectoryFailsWithoutReadingAnything) {
+TEST(TextFile, LoadOfADirectoryFailsWithoutReadingAnything)
+{
     TempDir dir;
     TextFile text;
     const int code = text.Load(dir.path());
@@ -28,7 +30,8 @@ TEST(TextFile, LoadOfADirectoryFailsWithoutReadingAnything) {
     EXPECT_EQ(text.m_size, 0u);
 }
 
-TEST(TextFile, LineEndsAreLfCrOrCrLfAndTheLineWithEndKeepsThem) {
+TEST(TextFile, LineEndsAreLfCrOrCrLfAndTheLineWithEndKeepsThem)
+{
     TempDir dir;
     TextFile text;
     ASSERT_EQ(text.Load(dir.write("t.txt", "a\r\nbb\rc\n\nd")), 0);
@@ -51,7 +54,8 @@ TEST(TextFile, LineEndsAreLfCrOrCrLfAndTheLineWithEndKeepsThem) {
     EXPECT_EQ(text.m_pos, text.m_size);
 }
 
-TEST(TextFile, SeeksStayInsideTheText) {
+TEST(TextFile, SeeksStayInsideTheText)
+{
     TempDir dir;
     TextFile text;
     ASSERT_EQ(text.Load(dir.write("t.txt", "ab\r\ncd\nef")), 0);
@@ -78,7 +82,8 @@ TEST(TextFile, SeeksStayInsideTheText) {
     EXPECT_EQ(text.m_pos, 5u);
 }
 
-TEST(TextFile, BackwardSeeksFindTheLineEndsBehindTheCursor) {
+TEST(TextFile, BackwardSeeksFindTheLineEndsBehindTheCursor)
+{
     TempDir dir;
     TextFile text;
     ASSERT_EQ(text.Load(dir.write("t.txt", "ab\r\ncd\nef")), 0);
@@ -103,7 +108,8 @@ TEST(TextFile, BackwardSeeksFindTheLineEndsBehindTheCursor) {
     EXPECT_EQ(text.m_pos, 0u);
 }
 
-TEST(TextFile, ReadsCopyUpToACountAnOffsetOrACharacter) {
+TEST(TextFile, ReadsCopyUpToACountAnOffsetOrACharacter)
+{
     TempDir dir;
     TextFile text;
     ASSERT_EQ(text.Load(dir.write("t.txt", "key=value;rest")), 0);

@@ -22,7 +22,8 @@ const char kIssCsvRow[] =
     "ISS (ZARYA),1998-067A,2026-09-06T11:11:22.279776,15.49006161,.0005026,51.6308,257.8166,113.2307,"
     "246.9211,0,U,25544,999,58435,.83451E-4,.4151E-4,0";
 
-std::string with_checksum(const std::string& first68) {
+std::string with_checksum(const std::string& first68)
+{
     int sum = 0;
     for (char c : first68) {
         if (c >= '0' && c <= '9') sum += c - '0';
@@ -31,7 +32,8 @@ std::string with_checksum(const std::string& first68) {
     return first68 + char('0' + sum % 10);
 }
 
-static std::string s_withCat(const char* line, const std::string& catField) {
+static std::string s_withCat(const char* line, const std::string& catField)
+{
     std::string s(line, 68);
     s.replace(2, 5, catField);
     return with_checksum(s);
@@ -41,11 +43,13 @@ std::string tle_line1(const std::string& catField) { return s_withCat(kIssLine1,
 
 std::string tle_line2(const std::string& catField) { return s_withCat(kIssLine2, catField); }
 
-std::string tle_set(const std::string& name, const std::string& catField) {
+std::string tle_set(const std::string& name, const std::string& catField)
+{
     return name + "\r\n" + tle_line1(catField) + "\r\n" + tle_line2(catField) + "\r\n";
 }
 
-void expect_iss_orbit(const OrbitalElements_t& r) {
+void expect_iss_orbit(const OrbitalElements_t& r)
+{
     EXPECT_EQ(r.catnum, 25544u);
     EXPECT_EQ(r.classification, 'U');
     EXPECT_DOUBLE_EQ(r.meanMotionDdot6, 0.0);
@@ -61,11 +65,13 @@ void expect_iss_orbit(const OrbitalElements_t& r) {
     EXPECT_EQ(r.revNumber, 58435u);
 }
 
-std::string elements_path(const std::string& name) {
+std::string elements_path(const std::string& name)
+{
     return std::string(OV_TEST_DATA_DIR) + "/elements/" + name;
 }
 
-std::vector<std::string> names_of(const CObjects& list) {
+std::vector<std::string> names_of(const CObjects& list)
+{
     std::vector<std::string> names;
     for (object_t* o = list.m_head; o; o = o->next) {
         char buf[kObjNameSize];
@@ -74,7 +80,8 @@ std::vector<std::string> names_of(const CObjects& list) {
     return names;
 }
 
-std::vector<unsigned> catnums_of(const CObjects& list) {
+std::vector<unsigned> catnums_of(const CObjects& list)
+{
     std::vector<unsigned> nums;
     for (object_t* o = list.m_head; o; o = o->next) nums.push_back(obj_catnum(o));
     return nums;

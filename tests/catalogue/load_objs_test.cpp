@@ -18,7 +18,8 @@ const std::string kIssRow = std::string(kIssCsvRow) + "\r\n";
 
 }  // namespace
 
-TEST(load_objs, AMissingFileReportsItsCodeAndAddsNothing) {
+TEST(load_objs, AMissingFileReportsItsCodeAndAddsNothing)
+{
     TempDir dir;
     CObjects list;
     EXPECT_EQ(load_objs(list, dir.path() + "/none.txt"), 1);
@@ -29,7 +30,8 @@ TEST(load_objs, AMissingFileReportsItsCodeAndAddsNothing) {
     EXPECT_EQ(nums.size(), 1u);
 }
 
-TEST(load_objs, ATextInNeitherFormAddsNothingQuietly) {
+TEST(load_objs, ATextInNeitherFormAddsNothingQuietly)
+{
     TempDir dir;
     CObjects list;
     EXPECT_EQ(load_objs(list, dir.write("empty.txt", "")), 0);
@@ -37,7 +39,8 @@ TEST(load_objs, ATextInNeitherFormAddsNothingQuietly) {
     EXPECT_EQ(list.m_count, 0u);
 }
 
-TEST(load_objs, ABadThirdSetEndsTheFileAfterTwoObjects) {
+TEST(load_objs, ABadThirdSetEndsTheFileAfterTwoObjects)
+{
     TempDir dir;
     CObjects list;
     std::string bad = tle_line1("00003");
@@ -48,7 +51,8 @@ TEST(load_objs, ABadThirdSetEndsTheFileAfterTwoObjects) {
     EXPECT_EQ(names_of(list), (std::vector<std::string>{"A", "B"}));
 }
 
-TEST(load_objs, ASetThePropagatorRefusesIsSkippedAndReadingGoesOn) {
+TEST(load_objs, ASetThePropagatorRefusesIsSkippedAndReadingGoesOn)
+{
     TempDir dir;
     CObjects list;
     std::string l2 = tle_line2("00002").substr(0, 68);
@@ -62,7 +66,8 @@ TEST(load_objs, ASetThePropagatorRefusesIsSkippedAndReadingGoesOn) {
     EXPECT_EQ(names_of(list), (std::vector<std::string>{"A", "B", "D"}));
 }
 
-TEST(load_objs, ACalendarMonthOutsideTheYearRejectsOnlyThatRow) {
+TEST(load_objs, ACalendarMonthOutsideTheYearRejectsOnlyThatRow)
+{
     TempDir dir;
     CObjects list;
     std::string row13 = kIssRow;
@@ -73,14 +78,16 @@ TEST(load_objs, ACalendarMonthOutsideTheYearRejectsOnlyThatRow) {
     EXPECT_EQ(list.m_count, 2u);
 }
 
-TEST(load_objs, TheCommaSeparatedFormIsRecognisedByContentNotName) {
+TEST(load_objs, TheCommaSeparatedFormIsRecognisedByContentNotName)
+{
     TempDir dir;
     CObjects list;
     EXPECT_EQ(load_objs(list, dir.write("looks-like.txt", std::string(kHeader) + kIssRow)), 0);
     EXPECT_EQ(names_of(list), std::vector<std::string>{"ISS (ZARYA)"});
 }
 
-TEST(load_objs, OneSetInBothFormsIsAtTheSamePlace) {
+TEST(load_objs, OneSetInBothFormsIsAtTheSamePlace)
+{
     TempDir dir;
     CObjects csv, tle;
     ASSERT_EQ(load_objs(csv, dir.write("iss.csv", std::string(kHeader) + kIssRow)), 0);
@@ -102,7 +109,8 @@ TEST(load_objs, OneSetInBothFormsIsAtTheSamePlace) {
     EXPECT_LE(std::abs(b.y), 51.7 * 3.14159265 / 180.0);
 }
 
-TEST(load_objs, PublishedThreeLineFilesLoadEverySet) {
+TEST(load_objs, PublishedThreeLineFilesLoadEverySet)
+{
     CObjects stations, geo;
     EXPECT_EQ(load_objs(stations, elements_path("stations-2026-09.txt")), 0);
     EXPECT_EQ(stations.m_count, 21u);
@@ -112,7 +120,8 @@ TEST(load_objs, PublishedThreeLineFilesLoadEverySet) {
     EXPECT_EQ(names_of(geo).front(), "TDRS 3");
 }
 
-TEST(load_objs, PublishedCommaSeparatedFileLoadsEveryRowWithItsSixDigitNumber) {
+TEST(load_objs, PublishedCommaSeparatedFileLoadsEveryRowWithItsSixDigitNumber)
+{
     CObjects list;
     EXPECT_EQ(load_objs(list, elements_path("amateur-2026-09.csv")), 0);
     EXPECT_EQ(list.m_count, 96u);
@@ -123,7 +132,8 @@ TEST(load_objs, PublishedCommaSeparatedFileLoadsEveryRowWithItsSixDigitNumber) {
     EXPECT_EQ(dream, list.Last());
 }
 
-TEST(load_objs, TheFullActiveCatalogueLoads) {
+TEST(load_objs, TheFullActiveCatalogueLoads)
+{
     CObjects list;
     EXPECT_EQ(load_objs(list, elements_path("active-2026-05.txt")), 0);
     EXPECT_EQ(list.m_count, 15347u);

@@ -11,8 +11,7 @@
 TempDir::TempDir(const char* prefix)
 {
     std::string pattern = std::string("/tmp/") + prefix + "_XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("mkdtemp failed for " + pattern);
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed for " + pattern);
     m_path = pattern;
 }
 

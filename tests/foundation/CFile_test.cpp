@@ -51,8 +51,7 @@ TEST(CFileReadLine, EndsLinesAtLfCrAndCrLfAndCountsOverlongLinesWhole)
         {"mixed ends", "a\r\nb\rc\n\nd", {"a", "b", "c", "", "d"}, {1, 1, 1, 0, 1}},
         {"CR last", "a\r", {"a"}, {1}},
         {"empty file", "", {""}, {0}},
-        {"overlong", std::string(1000, 'x') + "\r\n" + k299 + "\n",
-         {k299, k299, ""}, {1000, 299, 0}},
+        {"overlong", std::string(1000, 'x') + "\r\n" + k299 + "\n", {k299, k299, ""}, {1000, 299, 0}},
     };
     for (const auto& c : cases) {
         write_file(tmp / "lines", c.data);
@@ -224,8 +223,7 @@ TEST(CFileEndian, ShortReadSwapsOnlyTheItemsRead)
 
 TEST(CFileEndian, SwappedWriteStopsAtTheFirstItemNotWritten)
 {
-    if (!fs::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     CFile f;
     ASSERT_TRUE(f.Open("/dev/full", "wb"));
     // Unbuffered, so each item meets the full device at once.

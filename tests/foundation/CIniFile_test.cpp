@@ -28,14 +28,14 @@ std::string value(const CIniFile& ini, const char* section, const char* key)
     return v;
 }
 
-} // namespace
+}  // namespace
 
 TEST(CIniFile, ParserResultCodesStopAtTheBadLine)
 {
     struct Case {
         const char* text;
         int code;
-        const char* kept; // the document as written afterwards
+        const char* kept;  // the document as written afterwards
     };
     const Case kCases[] = {
         {"", 0, ""},
@@ -137,9 +137,8 @@ TEST(CIniFile, WriterSortsSectionsAndKeysByteWise)
     ini.Set("info", "pos", "1");
     ini.Set("Empty", "k", "v");
     ini.GetSection("Empty")->clear();
-    EXPECT_EQ(saved(ini),
-              "[Console]\nMax=0\n[Empty]\n[Info]\nPos=0\n[Info Color]\nBackground=b\nName=n\n"
-              "[Window]\nRect=r\n[info]\npos=1\n");
+    EXPECT_EQ(saved(ini), "[Console]\nMax=0\n[Empty]\n[Info]\nPos=0\n[Info Color]\nBackground=b\nName=n\n"
+                          "[Window]\nRect=r\n[info]\npos=1\n");
 }
 
 TEST(CIniFile, SavedDocumentLoadsBackUnchanged)
@@ -248,7 +247,10 @@ TEST(CIniFile, IntGetNeedsTheWholeTextAndClampsTo32Bits)
 TEST(CIniFile, IntGetStopsAtAnEmbeddedNul)
 {
     CIniFile ini;
-    ini.Set("S", "k", std::string("5\0" "9", 3));
+    ini.Set("S", "k",
+            std::string("5\0"
+                        "9",
+                        3));
     int v = 1;
     EXPECT_FALSE(ini.Get("S", "k", v));
     EXPECT_EQ(v, 1);
@@ -273,26 +275,17 @@ TEST(CIniFile, ByteListReadsUpToNAndCountsTheRest)
     };
     // 9 marks an untouched slot.
     const Case kCases[] = {
-        {"1 2 3 4 ", 4, {1, 2, 3, 4}},
-        {"1 2 3 4", 4, {1, 2, 3, 4}},
-        {"1 2 3 4 5 ", 5, {1, 2, 3, 4}},
-        {"1 2 3 ", 3, {1, 2, 3, 9}},
-        {"256 1 2 3 ", 0, {9, 9, 9, 9}},
-        {"1 256 2 3 ", 1, {1, 9, 9, 9}},
-        {"10  20", 3, {10, 0, 20, 9}},
-        {"1,2,3,4", 0, {9, 9, 9, 9}},
-        {"1\t2", 0, {9, 9, 9, 9}},
-        {"-1 2", 0, {9, 9, 9, 9}},
-        {"", 0, {9, 9, 9, 9}},
-        {"255 0 7x", 2, {255, 0, 9, 9}},
+        {"1 2 3 4 ", 4, {1, 2, 3, 4}}, {"1 2 3 4", 4, {1, 2, 3, 4}},    {"1 2 3 4 5 ", 5, {1, 2, 3, 4}},
+        {"1 2 3 ", 3, {1, 2, 3, 9}},   {"256 1 2 3 ", 0, {9, 9, 9, 9}}, {"1 256 2 3 ", 1, {1, 9, 9, 9}},
+        {"10  20", 3, {10, 0, 20, 9}}, {"1,2,3,4", 0, {9, 9, 9, 9}},    {"1\t2", 0, {9, 9, 9, 9}},
+        {"-1 2", 0, {9, 9, 9, 9}},     {"", 0, {9, 9, 9, 9}},           {"255 0 7x", 2, {255, 0, 9, 9}},
     };
     for (const auto& c : kCases) {
         CIniFile ini;
         ini.Set("S", "k", c.text);
         unsigned char out[5] = {9, 9, 9, 9, 77};
         EXPECT_EQ(ini.Get("S", "k", out, 4), c.count) << c.text;
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(out[i], c.stored[i]) << c.text << " at " << i;
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(out[i], c.stored[i]) << c.text << " at " << i;
         EXPECT_EQ(out[4], 77) << c.text;
     }
 }

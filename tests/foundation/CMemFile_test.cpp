@@ -116,7 +116,12 @@ TEST(CMemFileGet, TakesValuesInEachByteOrder)
     uint8_t b = 0;
     uint16_t v16 = 0;
     uint32_t v32 = 0;
-    struct Case { const char* name; bool (CMemFile::*get)(void*); void* out; uint32_t want; };
+    struct Case {
+        const char* name;
+        bool (CMemFile::*get)(void*);
+        void* out;
+        uint32_t want;
+    };
     const Case cases[] = {
         {"Get16", &CMemFile::Get16, &v16, host16},
         {"GetBig16", &CMemFile::GetBig16, &v16, 0x0102},
@@ -149,7 +154,7 @@ TEST(CMemFileGet, RefusesWhatDoesNotFitAndMovesNothing)
     ASSERT_TRUE(m.SeekSet(2));  // three bytes left
     uint32_t v = 0xDEADBEEF;
     using Op = bool (CMemFile::*)(void*);
-    const Op too_big[] = {&CMemFile::Get32, &CMemFile::GetBig32, &CMemFile::GetLittle32,
+    const Op too_big[] = {&CMemFile::Get32,  &CMemFile::GetBig32,  &CMemFile::GetLittle32,
                           &CMemFile::Peek32, &CMemFile::PeekBig32, &CMemFile::PeekLittle32};
     for (Op op : too_big) {
         EXPECT_FALSE((m.*op)(&v));

@@ -128,8 +128,7 @@ TEST(FioSave, ReportsAFolderThatCannotHoldTheFileAndAFullDevice)
     TempDir tmp("ov_fio");
     EXPECT_EQ(fio_save((tmp / "no/such/file").c_str(), "x", 1), 1);
     EXPECT_EQ(fio_save(tmp.path().c_str(), "x", 1), 1);
-    if (!fs::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     // A few bytes only fail when the stream is flushed on closing.
     EXPECT_EQ(fio_save("/dev/full", "x", 1), 3);
 }
@@ -161,15 +160,18 @@ TEST(FioMalloc, GivesItsCodeAndLeavesBothOutputsAloneOnFailure)
     const std::string big = tmp / "big";
     write_file(big, "");
     const bool sparse = truncate(big.c_str(), (1LL << 32) + 5) == 0;
-    struct Case { std::string path; int code; bool run; };
+    struct Case {
+        std::string path;
+        int code;
+        bool run;
+    };
     const Case cases[] = {
         {tmp / "missing", 6, true},
         {tmp.path(), 1, true},
         {big, 7, sparse},
     };
     for (const auto& c : cases) {
-        if (!c.run)
-            continue;
+        if (!c.run) continue;
         void* buf = &tmp;
         uint32_t size = 42;
         EXPECT_EQ(fio_malloc(c.path.c_str(), &buf, &size), c.code) << c.path;

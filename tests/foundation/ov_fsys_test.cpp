@@ -45,18 +45,14 @@ private:
     static int index(const char* name)
     {
         for (int i = 0; i < 3; ++i)
-            if (std::strcmp(kNames[i], name) == 0)
-                return i;
+            if (std::strcmp(kNames[i], name) == 0) return i;
         return 0;
     }
     std::string saved_[3];
     bool had_[3] = {};
 };
 
-bool isDir(const std::string& path)
-{
-    return fs::is_directory(path);
-}
+bool isDir(const std::string& path) { return fs::is_directory(path); }
 
 }  // namespace
 
@@ -66,7 +62,10 @@ TEST(FsysType, TellsNothingFileAndDirectoryApart)
 {
     TempDir tmp("ov_fsys");
     write_file(tmp / "f", "x");
-    struct Case { std::string path; int type, isDir, exist; };
+    struct Case {
+        std::string path;
+        int type, isDir, exist;
+    };
     const Case cases[] = {
         {tmp.path(), 2, 1, 1},
         {tmp / "f", 1, 0, 1},
@@ -102,8 +101,7 @@ TEST(FsysSize, ReportsAllBitsSetForAFileOfFourGibAndMore)
     write_file(big, "");
     // Sparse, so it takes no disk space; 5 bytes past 4 GiB would read as 5
     // if only the low 32 bits were kept.
-    if (truncate(big.c_str(), (1LL << 32) + 5) != 0)
-        GTEST_SKIP() << "no sparse files here";
+    if (truncate(big.c_str(), (1LL << 32) + 5) != 0) GTEST_SKIP() << "no sparse files here";
     uint32_t size = 0;
     EXPECT_EQ(fsys_size(big.c_str(), &size), 0);
     EXPECT_EQ(size, UINT32_MAX);
@@ -262,10 +260,8 @@ TEST_F(FsysDocuments, IgnoresRelativeOrMalformedEntries)
 {
     fs::create_directories(home + "/Documents");
     const char* const bad[] = {
-        "XDG_DOCUMENTS_DIR=\"Papers\"\n",
-        "XDG_DOCUMENTS_DIR=\"$HOMEPAGE/x\"\n",
-        "XDG_DOCUMENTS_DIR=\"/unterminated\n",
-        "XDG_DOCUMENTS_DIRX=\"/other\"\n",
+        "XDG_DOCUMENTS_DIR=\"Papers\"\n",      "XDG_DOCUMENTS_DIR=\"$HOMEPAGE/x\"\n",
+        "XDG_DOCUMENTS_DIR=\"/unterminated\n", "XDG_DOCUMENTS_DIRX=\"/other\"\n",
         "#XDG_DOCUMENTS_DIR=\"/commented\"\n",
     };
     for (const char* text : bad) {

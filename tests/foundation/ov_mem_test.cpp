@@ -9,10 +9,7 @@
 
 namespace {
 
-std::string Used(const ov_mem_t& m)
-{
-    return std::string(m.data, static_cast<size_t>(m.length));
-}
+std::string Used(const ov_mem_t& m) { return std::string(m.data, static_cast<size_t>(m.length)); }
 
 }  // namespace
 

@@ -46,7 +46,8 @@ TEST(StrTrim, EachTrimWorksInPlaceOnItsOwnSide)
     };
     using Trim = char* (*)(char*);
     for (const Case& c : kCases) {
-        const std::pair<Trim, const char*> trims[] = {{str_trim, c.trim}, {str_trimLeft, c.left}, {str_trimRight, c.right}};
+        const std::pair<Trim, const char*> trims[] = {
+            {str_trim, c.trim}, {str_trimLeft, c.left}, {str_trimRight, c.right}};
         for (const auto& [trim, want] : trims) {
             char buf[32];
             std::strcpy(buf, c.text);
@@ -263,9 +264,14 @@ TEST(StrCatFpath, ExactlyOneSeparatorAtTheJoint)
         const char* joined;
     };
     const Case kCases[] = {
-        {"a/b", "c.txt", "a/b/c.txt"},  {"a/b/", "c.txt", "a/b/c.txt"}, {"a/b", "/c.txt", "a/b/c.txt"},
-        {"a/b/", "/c.txt", "a/b/c.txt"}, {"", "c.txt", "c.txt"},         {"", "/c.txt", "/c.txt"},
-        {"a/", "", "a/"},               {"a", "", "a"},
+        {"a/b", "c.txt", "a/b/c.txt"},
+        {"a/b/", "c.txt", "a/b/c.txt"},
+        {"a/b", "/c.txt", "a/b/c.txt"},
+        {"a/b/", "/c.txt", "a/b/c.txt"},
+        {"", "c.txt", "c.txt"},
+        {"", "/c.txt", "/c.txt"},
+        {"a/", "", "a/"},
+        {"a", "", "a"},
     };
     for (const Case& c : kCases) {
         char buf[64];
@@ -369,38 +375,17 @@ TEST(NumberSyntax, EachTestAcceptsItsOwnForm)
     };
     // ov_isdec, ov_ishex(flag 0), ov_ishex(flag 1), ov_isoct(flag 0), ov_isoct(flag 1), ov_isreal
     const Case kCases[] = {
-        {"12", 10, 16, 0, 8, 0, 1},
-        {"-12", 10, 16, 0, 8, 0, 1},
-        {"+12", 10, 16, 0, 8, 0, 1},
-        {"12 rest", 10, 16, 0, 8, 0, 0},
-        {"12x", 0, 0, 0, 0, 0, 0},
-        {"-", 0, 0, 0, 0, 0, 0},
-        {"", 0, 0, 0, 0, 0, 0},
-        {" 12", 0, 0, 0, 0, 0, 0},
-        {"0x1F", 0, 16, 16, 0, 0, 0},
-        {"0X1f", 0, 16, 16, 0, 0, 0},
-        {"$ff", 0, 16, 16, 0, 0, 0},
-        {"1F", 0, 16, 0, 0, 0, 0},
-        {"0x", 0, 0, 0, 0, 0, 0},
-        {"$", 0, 0, 0, 0, 0, 0},
-        {"-0x10", 0, 16, 16, 0, 0, 0},
-        {"0x1G", 0, 0, 0, 0, 0, 0},
-        {"017", 10, 16, 0, 8, 8, 1},
-        {"0", 10, 16, 0, 0, 0, 1},
-        {"00", 10, 16, 0, 8, 8, 1},
-        {"08", 10, 16, 0, 0, 0, 1},
-        {"17", 10, 16, 0, 8, 0, 1},
-        {"-017", 10, 16, 0, 8, 8, 1},
-        {"1.5e+3", 0, 0, 0, 0, 0, 1},
-        {"-.5", 0, 0, 0, 0, 0, 1},
-        {"1.5 ", 0, 0, 0, 0, 0, 0},
-        {"1.", 0, 0, 0, 0, 0, 1},
-        {".", 0, 0, 0, 0, 0, 0},
-        {"1e", 0, 16, 0, 0, 0, 0},
-        {"1E-7", 0, 0, 0, 0, 0, 1},
-        {"1e+", 0, 0, 0, 0, 0, 0},
-        {"1e5x", 0, 0, 0, 0, 0, 0},
-        {"--1", 0, 0, 0, 0, 0, 0},
+        {"12", 10, 16, 0, 8, 0, 1},      {"-12", 10, 16, 0, 8, 0, 1},  {"+12", 10, 16, 0, 8, 0, 1},
+        {"12 rest", 10, 16, 0, 8, 0, 0}, {"12x", 0, 0, 0, 0, 0, 0},    {"-", 0, 0, 0, 0, 0, 0},
+        {"", 0, 0, 0, 0, 0, 0},          {" 12", 0, 0, 0, 0, 0, 0},    {"0x1F", 0, 16, 16, 0, 0, 0},
+        {"0X1f", 0, 16, 16, 0, 0, 0},    {"$ff", 0, 16, 16, 0, 0, 0},  {"1F", 0, 16, 0, 0, 0, 0},
+        {"0x", 0, 0, 0, 0, 0, 0},        {"$", 0, 0, 0, 0, 0, 0},      {"-0x10", 0, 16, 16, 0, 0, 0},
+        {"0x1G", 0, 0, 0, 0, 0, 0},      {"017", 10, 16, 0, 8, 8, 1},  {"0", 10, 16, 0, 0, 0, 1},
+        {"00", 10, 16, 0, 8, 8, 1},      {"08", 10, 16, 0, 0, 0, 1},   {"17", 10, 16, 0, 8, 0, 1},
+        {"-017", 10, 16, 0, 8, 8, 1},    {"1.5e+3", 0, 0, 0, 0, 0, 1}, {"-.5", 0, 0, 0, 0, 0, 1},
+        {"1.5 ", 0, 0, 0, 0, 0, 0},      {"1.", 0, 0, 0, 0, 0, 1},     {".", 0, 0, 0, 0, 0, 0},
+        {"1e", 0, 16, 0, 0, 0, 0},       {"1E-7", 0, 0, 0, 0, 0, 1},   {"1e+", 0, 0, 0, 0, 0, 0},
+        {"1e5x", 0, 0, 0, 0, 0, 0},      {"--1", 0, 0, 0, 0, 0, 0},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(std::string("text \"") + c.text + "\"");
@@ -423,9 +408,9 @@ TEST(NumberSyntax, TokenizerOrderTypesEachArgument)
         double value;
     };
     const Case kCases[] = {
-        {"010", 8, 8},       {"10", 10, 10},     {"0x10", 16, 16},  {"1.5", 1, 1.5},   {"0", 10, 0},
-        {"08", 10, 8},       {"017", 8, 15},     {"0x1F", 16, 31},  {"$1F", 16, 31},   {"1e3", 1, 1000},
-        {".5", 1, 0.5},      {"-010", 8, -8},    {"-0x1F", 16, -31}, {"word", 0, 0},    {"1F", 0, 0},
+        {"010", 8, 8},  {"10", 10, 10},  {"0x10", 16, 16},   {"1.5", 1, 1.5}, {"0", 10, 0},
+        {"08", 10, 8},  {"017", 8, 15},  {"0x1F", 16, 31},   {"$1F", 16, 31}, {"1e3", 1, 1000},
+        {".5", 1, 0.5}, {"-010", 8, -8}, {"-0x1F", 16, -31}, {"word", 0, 0},  {"1F", 0, 0},
     };
     for (const Case& c : kCases) {
         int kind = 0;
@@ -433,13 +418,16 @@ TEST(NumberSyntax, TokenizerOrderTypesEachArgument)
         if (ov_isoct(c.text, 1) != 0) {
             kind = 8;
             value = static_cast<double>(std::strtol(c.text, nullptr, 8));
-        } else if (ov_isdec(c.text) != 0) {
+        }
+        else if (ov_isdec(c.text) != 0) {
             kind = 10;
             value = static_cast<double>(std::strtol(c.text, nullptr, 10));
-        } else if (ov_ishex(c.text, 1) != 0) {
+        }
+        else if (ov_ishex(c.text, 1) != 0) {
             kind = 16;
             value = ov_hextol(c.text);
-        } else if (ov_isreal(c.text) != 0) {
+        }
+        else if (ov_isreal(c.text) != 0) {
             kind = 1;
             value = std::strtof(c.text, nullptr);
         }
@@ -455,11 +443,10 @@ TEST(NumberSyntax, IntAndNumFollowTheirSteps)
         int flag, isint, isnum;
     };
     const Case kCases[] = {
-        {"0", 1, 10, 10},      {"07", 1, 8, 8},      {"08", 1, 10, 10},   {"17", 0, 8, 8},
-        {"17", 1, 10, 10},     {"19", 0, 10, 10},    {"0x1F", 1, 16, 16}, {"$1f", 1, 16, 16},
-        {"1F", 0, 16, 16},     {"1F", 1, 0, 0},      {"1.5", 1, 0, 1},    {"-2.5e3", 0, 0, 1},
-        {"abc", 0, 16, 16},    {"xyz", 0, 0, 0},     {"12x", 1, 0, 0},    {"-07", 1, 8, 8},
-        {"12 more", 1, 10, 10}, {"", 0, 0, 0},
+        {"0", 1, 10, 10},  {"07", 1, 8, 8},        {"08", 1, 10, 10},  {"17", 0, 8, 8},   {"17", 1, 10, 10},
+        {"19", 0, 10, 10}, {"0x1F", 1, 16, 16},    {"$1f", 1, 16, 16}, {"1F", 0, 16, 16}, {"1F", 1, 0, 0},
+        {"1.5", 1, 0, 1},  {"-2.5e3", 0, 0, 1},    {"abc", 0, 16, 16}, {"xyz", 0, 0, 0},  {"12x", 1, 0, 0},
+        {"-07", 1, 8, 8},  {"12 more", 1, 10, 10}, {"", 0, 0, 0},
     };
     for (const Case& c : kCases) {
         EXPECT_EQ(ov_isint(c.text, c.flag), c.isint) << c.text << " flag " << c.flag;

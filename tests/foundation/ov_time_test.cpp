@@ -14,10 +14,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kUnixEpochJd = 2440587.5;  // 1970 January 1, 0h UT
 
-double HmsToRadians(int h, int m, double s)
-{
-    return (h * 3600.0 + m * 60.0 + s) / 86400.0 * 2.0 * kPi;
-}
+double HmsToRadians(int h, int m, double s) { return (h * 3600.0 + m * 60.0 + s) / 86400.0 * 2.0 * kPi; }
 
 // Switches the process's time zone for one test and puts the old one back.
 class ScopedTz {
@@ -74,9 +71,9 @@ TEST(OvTime, JulianDatesOfKnownInstants)
         double jd;
     };
     const Case kCases[] = {
-        {0, 2440587.5},            // 1970 January 1, 0h
-        {545011200, 2446895.5},    // 1987 April 10, 0h
-        {946728000, 2451545.0},    // 2000 January 1, 12h
+        {0, 2440587.5},              // 1970 January 1, 0h
+        {545011200, 2446895.5},      // 1987 April 10, 0h
+        {946728000, 2451545.0},      // 2000 January 1, 12h
         {545080860, 2446896.30625},  // 1987 April 10, 19h21m
     };
     for (const Case& c : kCases) EXPECT_NEAR(ov_julianDateOf(c.t), c.jd, 1e-6) << "time " << c.t;

@@ -11,7 +11,8 @@ using orbit::Tle;
 
 namespace {
 
-Tle MakeTle(double mean_motion, double eccentricity, double inclination) {
+Tle MakeTle(double mean_motion, double eccentricity, double inclination)
+{
     Tle tle;
     tle.epoch = orbit::DateTime(2026u, 248.5);
     tle.mean_motion = mean_motion;
@@ -26,7 +27,8 @@ Tle MakeTle(double mean_motion, double eccentricity, double inclination) {
 
 }  // namespace
 
-TEST(OrbitalElements, AnglesBecomeRadiansAndMotionRadiansPerMinute) {
+TEST(OrbitalElements, AnglesBecomeRadiansAndMotionRadiansPerMinute)
+{
     const OrbitalElements el(MakeTle(1440.0 / orbit::kTWOPI, 0.25, 45.0));
     EXPECT_DOUBLE_EQ(el.inclination, orbit::kPI / 4.0);
     EXPECT_DOUBLE_EQ(el.ascending_node, orbit::kPI / 2.0);
@@ -38,7 +40,8 @@ TEST(OrbitalElements, AnglesBecomeRadiansAndMotionRadiansPerMinute) {
     EXPECT_EQ(el.epoch.Ticks(), orbit::DateTime(2026u, 248.5).Ticks());
 }
 
-TEST(OrbitalElements, GeostationaryOrbitHasItsKnownRadiusAndPeriod) {
+TEST(OrbitalElements, GeostationaryOrbitHasItsKnownRadiusAndPeriod)
+{
     // One sidereal day: 42,164 km, 1436 minutes (the recovered motion is
     // the anomalistic one, a few seconds longer).
     const OrbitalElements el(MakeTle(1.00273791, 0.0, 0.05));
@@ -47,7 +50,8 @@ TEST(OrbitalElements, GeostationaryOrbitHasItsKnownRadiusAndPeriod) {
     EXPECT_NEAR(el.perigee, 42164.0 - orbit::kXKMPER, 5.0);
 }
 
-TEST(OrbitalElements, OblatenessShiftsTheRecoveredMotionBySmallAmounts) {
+TEST(OrbitalElements, OblatenessShiftsTheRecoveredMotionBySmallAmounts)
+{
     // Prograde low orbit: J2 makes the anomalistic motion slightly slower
     // than the element set's; a polar orbit (x3thm1 = -1) turns the sign.
     const OrbitalElements low(MakeTle(15.5, 0.0005, 51.6));
@@ -61,7 +65,8 @@ TEST(OrbitalElements, OblatenessShiftsTheRecoveredMotionBySmallAmounts) {
     EXPECT_NEAR(low.perigee, (low.recovered_semi_major_axis * (1.0 - 0.0005) - 1.0) * orbit::kXKMPER, 1e-9);
 }
 
-TEST(OrbitalElements, HighEccentricityLowersThePerigee) {
+TEST(OrbitalElements, HighEccentricityLowersThePerigee)
+{
     const OrbitalElements molniya(MakeTle(2.006, 0.72, 63.4));
     EXPECT_NEAR(molniya.recovered_semi_major_axis * orbit::kXKMPER, 26560.0, 20.0);
     EXPECT_LT(molniya.perigee, 1200.0);

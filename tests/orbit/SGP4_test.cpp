@@ -34,13 +34,15 @@ struct VerRow {
     double v[3];
 };
 
-std::string StripCr(std::string s) {
+std::string StripCr(std::string s)
+{
     while (!s.empty() && (s.back() == '\r' || s.back() == '\n')) s.pop_back();
     return s;
 }
 
 // The element sets by catalogue number (columns 2 to 6 of line one).
-std::map<unsigned, VerSet> LoadSets() {
+std::map<unsigned, VerSet> LoadSets()
+{
     std::map<unsigned, VerSet> sets;
     std::ifstream in(OV_TEST_DATA_DIR "/sgp4/SGP4-VER.TLE");
     std::string line;
@@ -50,7 +52,8 @@ std::map<unsigned, VerSet> LoadSets() {
         if (line.empty() || line[0] == '#') continue;
         if (line[0] == '1') {
             line1 = line;
-        } else if (line[0] == '2' && !line1.empty()) {
+        }
+        else if (line[0] == '2' && !line1.empty()) {
             VerSet s;
             s.line1 = line1;
             s.line2 = line.substr(0, 69);
@@ -66,7 +69,8 @@ std::map<unsigned, VerSet> LoadSets() {
 }
 
 // The published states, in file order of the satellites.
-std::vector<std::pair<unsigned, std::vector<VerRow>>> LoadExpected() {
+std::vector<std::pair<unsigned, std::vector<VerRow>>> LoadExpected()
+{
     std::vector<std::pair<unsigned, std::vector<VerRow>>> out;
     std::ifstream in(OV_TEST_DATA_DIR "/sgp4/expected.out");
     std::string line;
@@ -78,14 +82,16 @@ std::vector<std::pair<unsigned, std::vector<VerRow>>> LoadExpected() {
         }
         std::istringstream ss(line);
         VerRow row;
-        if (out.empty() || !(ss >> row.tsince >> row.r[0] >> row.r[1] >> row.r[2] >> row.v[0] >> row.v[1] >> row.v[2]))
+        if (out.empty() ||
+            !(ss >> row.tsince >> row.r[0] >> row.r[1] >> row.r[2] >> row.v[0] >> row.v[1] >> row.v[2]))
             continue;
         out.back().second.push_back(row);
     }
     return out;
 }
 
-double Distance(const double a[3], double x, double y, double z) {
+double Distance(const double a[3], double x, double y, double z)
+{
     return std::sqrt((a[0] - x) * (a[0] - x) + (a[1] - y) * (a[1] - y) + (a[2] - z) * (a[2] - z));
 }
 
@@ -106,18 +112,22 @@ struct Bound {
     double velocity_kms;
 };
 
-Bound BoundFor(unsigned catnum, double tsince) {
+Bound BoundFor(unsigned catnum, double tsince)
+{
     if (catnum == 23599 && tsince >= 410.0) return {0.965, 4.0e-4};
     if (catnum == 33335) return {1.1e-4, 1.0e-8};
     return {1.0e-6, 1.0e-8};
 }
 
-bool Throws(const SGP4& sgp4, double tsince) {
+bool Throws(const SGP4& sgp4, double tsince)
+{
     try {
         sgp4.FindPosition(tsince);
-    } catch (const SatelliteException&) {
+    }
+    catch (const SatelliteException&) {
         return true;
-    } catch (const DecayedException&) {
+    }
+    catch (const DecayedException&) {
         return true;
     }
     return false;
@@ -125,7 +135,8 @@ bool Throws(const SGP4& sgp4, double tsince) {
 
 }  // namespace
 
-TEST(SGP4Verification, EveryPublishedStateIsMatched) {
+TEST(SGP4Verification, EveryPublishedStateIsMatched)
+{
     const auto sets = LoadSets();
     const auto expected = LoadExpected();
     ASSERT_EQ(expected.size(), 21u);
@@ -143,9 +154,11 @@ TEST(SGP4Verification, EveryPublishedStateIsMatched) {
         for (const VerRow& row : rows) {
             const Bound bound = BoundFor(catnum, row.tsince);
             const Eci eci = sgp4.FindPosition(row.tsince);
-            EXPECT_LT(Distance(row.r, eci.Position().x, eci.Position().y, eci.Position().z), bound.position_km)
+            EXPECT_LT(Distance(row.r, eci.Position().x, eci.Position().y, eci.Position().z),
+                      bound.position_km)
                 << "at " << row.tsince << " min";
-            EXPECT_LT(Distance(row.v, eci.Velocity().x, eci.Velocity().y, eci.Velocity().z), bound.velocity_kms)
+            EXPECT_LT(Distance(row.v, eci.Velocity().x, eci.Velocity().y, eci.Velocity().z),
+                      bound.velocity_kms)
                 << "at " << row.tsince << " min";
         }
 
@@ -154,13 +167,15 @@ TEST(SGP4Verification, EveryPublishedStateIsMatched) {
         const double last = rows.back().tsince;
         if (last + set.step <= set.stop + 1e-6) {
             EXPECT_TRUE(Throws(sgp4, last + set.step)) << "published rows stop at " << last;
-        } else {
+        }
+        else {
             EXPECT_FALSE(Throws(sgp4, set.stop));
         }
     }
 }
 
-TEST(SGP4Verification, PublishedRowsStopEarlyForTheTwoDecayingSets) {
+TEST(SGP4Verification, PublishedRowsStopEarlyForTheTwoDecayingSets)
+{
     // Guards the early-stop check above against data that never exercises it.
     const auto sets = LoadSets();
     int early = 0;
@@ -174,7 +189,8 @@ TEST(SGP4Verification, PublishedRowsStopEarlyForTheTwoDecayingSets) {
 namespace {
 
 // A plain element set whose fields the tests change one at a time.
-Tle MakeTle(double mean_motion, double eccentricity, double inclination, double mean_anomaly = 0.0) {
+Tle MakeTle(double mean_motion, double eccentricity, double inclination, double mean_anomaly = 0.0)
+{
     Tle tle;
     tle.name = "TEST";
     tle.epoch = orbit::DateTime(2024u, 100.5);
@@ -190,26 +206,28 @@ Tle MakeTle(double mean_motion, double eccentricity, double inclination, double 
 
 // The text of the SatelliteException that f throws, or "" when it passes.
 template <typename F>
-std::string SatelliteErrorOf(F f) {
+std::string SatelliteErrorOf(F f)
+{
     try {
         f();
-    } catch (const SatelliteException& e) {
+    }
+    catch (const SatelliteException& e) {
         return e.what();
     }
     return "";
 }
 
-std::string InitMessage(const Tle& tle) {
+std::string InitMessage(const Tle& tle)
+{
     return SatelliteErrorOf([&] { SGP4 sgp4(tle); });
 }
 
-double Radius(const orbit::Vector& v) {
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
+double Radius(const orbit::Vector& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
 
 }  // namespace
 
-TEST(SGP4, EccentricityAndInclinationLimitsAreInclusive) {
+TEST(SGP4, EccentricityAndInclinationLimitsAreInclusive)
+{
     struct Case {
         double e;
         double incl;
@@ -231,7 +249,8 @@ TEST(SGP4, EccentricityAndInclinationLimitsAreInclusive) {
         EXPECT_EQ(InitMessage(MakeTle(15.5, c.e, c.incl)), c.message) << "e " << c.e << " i " << c.incl;
 }
 
-TEST(SGP4, EpochStateCarriesTheEpochAndLaterTimesTruncateToMicroseconds) {
+TEST(SGP4, EpochStateCarriesTheEpochAndLaterTimesTruncateToMicroseconds)
+{
     const Tle tle = MakeTle(15.5, 0.001, 51.6);
     const SGP4 sgp4(tle);
     EXPECT_EQ(sgp4.FindPosition(0.0).GetDateTime().Ticks(), tle.epoch.Ticks());
@@ -241,7 +260,8 @@ TEST(SGP4, EpochStateCarriesTheEpochAndLaterTimesTruncateToMicroseconds) {
     EXPECT_EQ(sgp4.FindPosition(-1.5e-8).GetDateTime().Ticks(), tle.epoch.Ticks());
 }
 
-TEST(SGP4, AbsoluteTimeAndMinutesSinceEpochGiveTheSameState) {
+TEST(SGP4, AbsoluteTimeAndMinutesSinceEpochGiveTheSameState)
+{
     for (double mean_motion : {15.5, 1.0027}) {
         const Tle tle = MakeTle(mean_motion, 0.01, 51.6);
         const SGP4 sgp4(tle);
@@ -254,7 +274,8 @@ TEST(SGP4, AbsoluteTimeAndMinutesSinceEpochGiveTheSameState) {
     }
 }
 
-TEST(SGP4, OrbitBelowTheGroundRaisesDecayedWithItsState) {
+TEST(SGP4, OrbitBelowTheGroundRaisesDecayedWithItsState)
+{
     // 10 rev/day with e = 0.5 puts perigee some 1000 km under the surface;
     // at mean anomaly 0 the satellite is there at the epoch.
     const Tle tle = MakeTle(10.0, 0.5, 51.6, 0.0);
@@ -262,7 +283,8 @@ TEST(SGP4, OrbitBelowTheGroundRaisesDecayedWithItsState) {
     try {
         sgp4.FindPosition(0.0);
         FAIL() << "no exception";
-    } catch (const DecayedException& e) {
+    }
+    catch (const DecayedException& e) {
         EXPECT_STREQ(e.what(), "Satellite decayed");
         EXPECT_EQ(e.GetDateTime().Ticks(), tle.epoch.Ticks());
         EXPECT_LT(Radius(e.GetPosition()), orbit::kXKMPER);
@@ -273,14 +295,16 @@ TEST(SGP4, OrbitBelowTheGroundRaisesDecayedWithItsState) {
     EXPECT_GT(Radius(sgp4.FindPosition(72.0).Position()), 12000.0);
 }
 
-TEST(SGP4, DragDrivenEccentricityBelowLimitFailsWithItsText) {
+TEST(SGP4, DragDrivenEccentricityBelowLimitFailsWithItsText)
+{
     const auto sets = LoadSets();
     const VerSet& set = sets.at(28350);
     const SGP4 sgp4(Tle("", set.line1, set.line2));
     EXPECT_EQ(SatelliteErrorOf([&] { sgp4.FindPosition(1560.0); }), "Error: (e <= -0.001)");
 }
 
-TEST(SGP4, HyperbolicLongPeriodTermsFailWithTheirText) {
+TEST(SGP4, HyperbolicLongPeriodTermsFailWithTheirText)
+{
     // e = 0.995 at 4 rev/day: the published set that leaves the model.
     const auto sets = LoadSets();
     const VerSet& set = sets.at(33333);
@@ -291,7 +315,8 @@ TEST(SGP4, HyperbolicLongPeriodTermsFailWithTheirText) {
     EXPECT_EQ(message, "Error: (elsq >= 1.0)");
 }
 
-TEST(SGP4, ResonantStateDoesNotDependOnEarlierPropagations) {
+TEST(SGP4, ResonantStateDoesNotDependOnEarlierPropagations)
+{
     // Synchronous (geostationary) and half-day (Molniya) resonances use the
     // integrator, whose stored step must never change a result.
     const auto sets = LoadSets();
@@ -305,19 +330,19 @@ TEST(SGP4, ResonantStateDoesNotDependOnEarlierPropagations) {
         const Eci want_back = fresh2.FindPosition(-1500.0);
 
         const SGP4 used(tle);
-        used.FindPosition(5000.0);   // stored step beyond 2880: restart
+        used.FindPosition(5000.0);  // stored step beyond 2880: restart
         const Eci far1 = used.FindPosition(2880.0);
-        used.FindPosition(1000.0);   // continue forward from there
+        used.FindPosition(1000.0);  // continue forward from there
         const Eci far2 = used.FindPosition(2880.0);
         const Eci back = used.FindPosition(-1500.0);  // other side: restart
         const Eci far3 = used.FindPosition(2880.0);
-        for (const Eci* got : {&far1, &far2, &far3})
-            EXPECT_EQ(got->Position().x, want_far.Position().x);
+        for (const Eci* got : {&far1, &far2, &far3}) EXPECT_EQ(got->Position().x, want_far.Position().x);
         EXPECT_EQ(back.Position().y, want_back.Position().y);
     }
 }
 
-TEST(SGP4, ZeroOrNegativeMeanMotionNeverYieldsAState) {
+TEST(SGP4, ZeroOrNegativeMeanMotionNeverYieldsAState)
+{
     // Such sets are accepted at loading; every propagation must fail rather
     // than hand NaN or infinite coordinates to the map.
     for (double mean_motion : {0.0, -15.0, 1.0e-12}) {
@@ -327,14 +352,17 @@ TEST(SGP4, ZeroOrNegativeMeanMotionNeverYieldsAState) {
             try {
                 const Eci eci = sgp4.FindPosition(t);
                 EXPECT_TRUE(std::isfinite(eci.Position().x) && std::isfinite(eci.Velocity().x));
-            } catch (const SatelliteException&) {
-            } catch (const DecayedException&) {
+            }
+            catch (const SatelliteException&) {
+            }
+            catch (const DecayedException&) {
             }
         }
     }
 }
 
-TEST(SGP4, NonFiniteTimeIsRefusedByEveryModel) {
+TEST(SGP4, NonFiniteTimeIsRefusedByEveryModel)
+{
     // Near earth, deep space without resonance, then the one-day and the
     // half-day resonance, whose integrator would never reach such a time.
     const Tle tles[] = {MakeTle(15.5, 0.001, 51.6), MakeTle(2.0, 0.1, 51.6), MakeTle(1.0027, 0.0001, 0.05),
@@ -351,7 +379,8 @@ TEST(SGP4, NonFiniteTimeIsRefusedByEveryModel) {
     EXPECT_THROW(synchronous.FindPositionSDP4(std::numeric_limits<double>::infinity()), SatelliteException);
 }
 
-TEST(SGP4, RetrogradeEquatorialInclinationKeepsTheLongPeriodTermFinite) {
+TEST(SGP4, RetrogradeEquatorialInclinationKeepsTheLongPeriodTermFinite)
+{
     // 1 + cos i is 0 at i = pi; the term is divided by 1.5e-12 instead.
     double sinio, cosio, x3thm1, x1mth2, x7thm1, xlcof, aycof;
     SGP4::RecomputeConstants(orbit::kPI, sinio, cosio, x3thm1, x1mth2, x7thm1, xlcof, aycof);
@@ -364,16 +393,18 @@ TEST(SGP4, RetrogradeEquatorialInclinationKeepsTheLongPeriodTermFinite) {
     EXPECT_DOUBLE_EQ(aycof, 0.001172534860005764 * sinio);
 }
 
-TEST(SGP4, NegativeSemiLatusRectumFailsWithItsText) {
+TEST(SGP4, NegativeSemiLatusRectumFailsWithItsText)
+{
     // Only a negative semi-major axis gets past the elsq test to this one.
     EXPECT_EQ(SatelliteErrorOf([] {
-                  SGP4::CalculateFinalPositionVelocity(orbit::DateTime(), 0.1, -1.0, 0.0, 0.0, 0.0, 0.9, 0.0, 0.0,
-                                                       0.0, 0.0, 0.0, 1.0, 0.0);
+                  SGP4::CalculateFinalPositionVelocity(orbit::DateTime(), 0.1, -1.0, 0.0, 0.0, 0.0, 0.9, 0.0,
+                                                       0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
               }),
               "Error: (pl < 0.0)");
 }
 
-TEST(SGP4, SetTleReplacesTheElementsAndReset) {
+TEST(SGP4, SetTleReplacesTheElementsAndReset)
+{
     const Tle near = MakeTle(15.5, 0.001, 51.6);
     const Tle deep = MakeTle(1.0027, 0.0001, 0.05);
     SGP4 sgp4(near);

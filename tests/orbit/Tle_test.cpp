@@ -16,35 +16,39 @@ const std::string kLine2 = "2 00005  34.2682 348.7242 1859667 331.7664  19.3264 
 
 // The text of the TleException that f throws, or "" when it passes.
 template <typename F>
-std::string ErrorOf(F f) {
+std::string ErrorOf(F f)
+{
     try {
         f();
-    } catch (const TleException& e) {
+    }
+    catch (const TleException& e) {
         return e.what();
     }
     return "";
 }
 
-std::string ParseError(const std::string& l1, const std::string& l2, const std::string& name = "X") {
+std::string ParseError(const std::string& l1, const std::string& l2, const std::string& name = "X")
+{
     return ErrorOf([&] { Tle tle(name, l1, l2); });
 }
 
-std::string With(std::string line, size_t col, const std::string& text) {
+std::string With(std::string line, size_t col, const std::string& text)
+{
     return line.replace(col, text.size(), text);
 }
 
-void ExpectSame(unsigned got, unsigned want, const char* text) {
-    EXPECT_EQ(got, want) << "'" << text << "'";
-}
+void ExpectSame(unsigned got, unsigned want, const char* text) { EXPECT_EQ(got, want) << "'" << text << "'"; }
 
-void ExpectSame(double got, double want, const char* text) {
+void ExpectSame(double got, double want, const char* text)
+{
     EXPECT_DOUBLE_EQ(got, want) << "'" << text << "'";
 }
 
 // One row of an extractor's table: the refusal text must match and, when
 // there is none, the value read.
 template <typename T, typename F>
-void ExpectRow(const char* text, const char* error, T want, F extract) {
+void ExpectRow(const char* text, const char* error, T want, F extract)
+{
     T got = T(777);
     EXPECT_EQ(ErrorOf([&] { extract(std::string(text), got); }), error) << "'" << text << "'";
     if (*error == '\0') ExpectSame(got, want, text);
@@ -52,7 +56,8 @@ void ExpectRow(const char* text, const char* error, T want, F extract) {
 
 }  // namespace
 
-TEST(Tle, EveryFieldIsReadFromItsColumns) {
+TEST(Tle, EveryFieldIsReadFromItsColumns)
+{
     const Tle tle("VANGUARD 1", kLine1, kLine2);
     EXPECT_EQ(tle.name, "VANGUARD 1");
     EXPECT_EQ(tle.line_one, kLine1);
@@ -72,14 +77,16 @@ TEST(Tle, EveryFieldIsReadFromItsColumns) {
     EXPECT_EQ(tle.rev_number, 41366u);
 }
 
-TEST(Tle, EmptyNameTakesTheCatalogueFieldAsItStands) {
+TEST(Tle, EmptyNameTakesTheCatalogueFieldAsItStands)
+{
     EXPECT_EQ(Tle("", kLine1, kLine2).name, "00005");
     const Tle blanks("", With(kLine1, 2, "   42"), With(kLine2, 2, "   42"));
     EXPECT_EQ(blanks.name, "   42");
     EXPECT_EQ(blanks.catnum, 42u);
 }
 
-TEST(Tle, DefaultHolderIsEmpty) {
+TEST(Tle, DefaultHolderIsEmpty)
+{
     const Tle tle;
     EXPECT_TRUE(tle.name.empty() && tle.line_one.empty() && tle.intl_designator.empty());
     EXPECT_EQ(tle.epoch.Ticks(), 0);
@@ -87,7 +94,8 @@ TEST(Tle, DefaultHolderIsEmpty) {
     EXPECT_EQ(tle.catnum, 0u);
 }
 
-TEST(Tle, LineShapeIsCheckedBeforeAnyField) {
+TEST(Tle, LineShapeIsCheckedBeforeAnyField)
+{
     EXPECT_EQ(ParseError(kLine1.substr(0, 68), kLine2), "Invalid length for line one");
     EXPECT_EQ(ParseError(kLine1 + " ", kLine2), "Invalid length for line one");
     EXPECT_EQ(ParseError(kLine1 + "\r", kLine2), "Invalid length for line one");
@@ -100,12 +108,14 @@ TEST(Tle, LineShapeIsCheckedBeforeAnyField) {
     EXPECT_EQ(ParseError(With(kLine1, 0, "9").substr(0, 60), kLine2), "Invalid length for line one");
 }
 
-TEST(Tle, CatalogueNumbersMustMatch) {
+TEST(Tle, CatalogueNumbersMustMatch)
+{
     EXPECT_EQ(ParseError(kLine1, With(kLine2, 2, "00006")), "Satellite numbers do not match");
     EXPECT_EQ(ParseError(With(kLine1, 2, "     "), With(kLine2, 2, "     ")), "");
 }
 
-TEST(Tle, LetterInTheFirstCatalogueColumnCountsTenThousands) {
+TEST(Tle, LetterInTheFirstCatalogueColumnCountsTenThousands)
+{
     struct Case {
         const char* field;
         unsigned value;
@@ -123,22 +133,29 @@ TEST(Tle, LetterInTheFirstCatalogueColumnCountsTenThousands) {
     ExpectRow("", "", 0u, Tle::ExtractNoradNum);
 }
 
-TEST(Tle, UnsignedIntegerRule) {
+TEST(Tle, UnsignedIntegerRule)
+{
     struct Case {
         const char* text;
         unsigned value;
         const char* error;
     };
     const Case cases[] = {
-        {"12345", 12345, ""},          {"   12", 12, ""},   {"     ", 0, ""},
-        {"", 0, ""},                   {"12 ", 0, "Unexpected non digit"},
-        {" 1 2", 0, "Unexpected non digit"}, {"1-", 0, "Unexpected non digit"},
-        {"-12", 0, "Invalid character"},     {" x1", 0, "Invalid character"},
+        {"12345", 12345, ""},
+        {"   12", 12, ""},
+        {"     ", 0, ""},
+        {"", 0, ""},
+        {"12 ", 0, "Unexpected non digit"},
+        {" 1 2", 0, "Unexpected non digit"},
+        {"1-", 0, "Unexpected non digit"},
+        {"-12", 0, "Invalid character"},
+        {" x1", 0, "Invalid character"},
     };
     for (const Case& c : cases) ExpectRow(c.text, c.error, c.value, Tle::ExtractInteger);
 }
 
-TEST(Tle, DecimalRuleWantsThePointInItsColumn) {
+TEST(Tle, DecimalRuleWantsThePointInItsColumn)
+{
     struct Case {
         const char* text;
         int point;
@@ -178,7 +195,8 @@ TEST(Tle, DecimalRuleWantsThePointInItsColumn) {
     }
 }
 
-TEST(Tle, ExponentialRuleAssumesTheLeadingPoint) {
+TEST(Tle, ExponentialRuleAssumesTheLeadingPoint)
+{
     struct Case {
         const char* text;
         double value;
@@ -203,7 +221,8 @@ TEST(Tle, ExponentialRuleAssumesTheLeadingPoint) {
     for (const Case& c : cases) ExpectRow(c.text, c.error, c.value, Tle::ExtractExponential);
 }
 
-TEST(Tle, TwoDigitYearsSplitAt57) {
+TEST(Tle, TwoDigitYearsSplitAt57)
+{
     struct Case {
         const char* year;
         unsigned full;
@@ -215,7 +234,8 @@ TEST(Tle, TwoDigitYearsSplitAt57) {
     }
 }
 
-TEST(Tle, BadFieldAnywhereStopsTheParse) {
+TEST(Tle, BadFieldAnywhereStopsTheParse)
+{
     struct Case {
         int line;
         size_t col;
@@ -223,18 +243,18 @@ TEST(Tle, BadFieldAnywhereStopsTheParse) {
         const char* error;
     };
     const Case cases[] = {
-        {1, 18, "0x", "Unexpected non digit"},           // year
+        {1, 18, "0x", "Unexpected non digit"},                    // year
         {1, 20, "179x78495062", "Failed to find decimal point"},  // day
-        {1, 33, " .0000002x", "Invalid digit"},          // first derivative
-        {1, 44, " 00000*0", "Invalid exponential sign"}, // second derivative
-        {1, 53, "?28098-4", "Invalid sign"},             // B*
-        {2, 8, " 34 2682", "Failed to find decimal point"},  // inclination
-        {2, 17, "348.72a2", "Invalid digit"},            // node
-        {2, 26, "18596 7", "Invalid digit"},             // eccentricity
-        {2, 34, "x31.7664", "Invalid character"},        // perigee
-        {2, 43, " 1 .3264", "Unexpected non digit"},     // mean anomaly
-        {2, 52, "10.8241915x", "Invalid digit"},         // mean motion
-        {2, 63, "41 66", "Unexpected non digit"},        // revolution
+        {1, 33, " .0000002x", "Invalid digit"},                   // first derivative
+        {1, 44, " 00000*0", "Invalid exponential sign"},          // second derivative
+        {1, 53, "?28098-4", "Invalid sign"},                      // B*
+        {2, 8, " 34 2682", "Failed to find decimal point"},       // inclination
+        {2, 17, "348.72a2", "Invalid digit"},                     // node
+        {2, 26, "18596 7", "Invalid digit"},                      // eccentricity
+        {2, 34, "x31.7664", "Invalid character"},                 // perigee
+        {2, 43, " 1 .3264", "Unexpected non digit"},              // mean anomaly
+        {2, 52, "10.8241915x", "Invalid digit"},                  // mean motion
+        {2, 63, "41 66", "Unexpected non digit"},                 // revolution
     };
     for (const Case& c : cases) {
         const std::string l1 = c.line == 1 ? With(kLine1, c.col, c.text) : kLine1;
@@ -243,7 +263,8 @@ TEST(Tle, BadFieldAnywhereStopsTheParse) {
     }
 }
 
-TEST(Tle, ChecksumsAndUnreadColumnsAreIgnored) {
+TEST(Tle, ChecksumsAndUnreadColumnsAreIgnored)
+{
     // Classification, ephemeris type, set number and both checksums.
     std::string l1 = With(kLine1, 7, "S");
     l1 = With(l1, 62, "9");

@@ -21,7 +21,8 @@ constexpr int64_t kTicksAt1970 = 62135596800000000LL;
 constexpr int64_t kSept7 = 63924336000000000LL;  // 2026-09-07 00:00 UTC
 
 // The ISS set of the lines above as a record.
-OrbitalElements_t issRecord() {
+OrbitalElements_t issRecord()
+{
     OrbitalElements_t r{};
     r.name = "ISS (ZARYA)";
     r.catnum = 25544;
@@ -45,7 +46,8 @@ OrbitalElements_t issRecord() {
 struct Chain {
     object_t* head = nullptr;
     ~Chain() { obj_free_all(head); }
-    object_t* add(const OrbitalElements_t& rec) {
+    object_t* add(const OrbitalElements_t& rec)
+    {
         object_t* obj = nullptr;
         EXPECT_EQ(new_obj(&obj, rec), 0);
         if (!obj) return nullptr;
@@ -64,7 +66,8 @@ struct PinnedClock {
 
 }  // namespace
 
-TEST(ov_obj, ARecordBecomesAnObjectWithItsFacts) {
+TEST(ov_obj, ARecordBecomesAnObjectWithItsFacts)
+{
     Chain chain;
     object_t* iss = chain.add(issRecord());
     ASSERT_NE(iss, nullptr);
@@ -84,14 +87,24 @@ TEST(ov_obj, ARecordBecomesAnObjectWithItsFacts) {
     EXPECT_DOUBLE_EQ(orbit.period, info.period);
 }
 
-TEST(ov_obj, PeriodTextCountsDaysHoursMinutesAndWholeSeconds) {
-    struct Case { double meanMotion; const char* text; };
+TEST(ov_obj, PeriodTextCountsDaysHoursMinutesAndWholeSeconds)
+{
+    struct Case {
+        double meanMotion;
+        const char* text;
+    };
     const Case cases[] = {
-        {15.5, "000:01:32:54"}, {16.0, "000:01:30:00"}, {1.0027, "000:23:56:07"},
-        {0.5, "002:00:00:00"},  {1.0, "001:00:00:00"},  {24.0, "000:01:00:00"},
+        {15.5, "000:01:32:54"},
+        {16.0, "000:01:30:00"},
+        {1.0027, "000:23:56:07"},
+        {0.5, "002:00:00:00"},
+        {1.0, "001:00:00:00"},
+        {24.0, "000:01:00:00"},
         {86400.0 / 59.9, "000:00:00:59"},
         // No period to show: the text stays in its field.
-        {0.0, "---:--:--:--"},  {-2.0, "---:--:--:--"}, {1e-12, "---:--:--:--"},
+        {0.0, "---:--:--:--"},
+        {-2.0, "---:--:--:--"},
+        {1e-12, "---:--:--:--"},
         {1e-4, "10000:00:00:00"},
     };
     for (const Case& c : cases) {
@@ -107,7 +120,8 @@ TEST(ov_obj, PeriodTextCountsDaysHoursMinutesAndWholeSeconds) {
     }
 }
 
-TEST(ov_obj, LongNamesAreCutToTheirField) {
+TEST(ov_obj, LongNamesAreCutToTheirField)
+{
     OrbitalElements_t rec = issRecord();
     rec.name = std::string(40, 'N') + "END";
     Chain chain;
@@ -125,14 +139,26 @@ TEST(ov_obj, LongNamesAreCutToTheirField) {
     EXPECT_EQ(std::string(obj_name(full, obj, sizeof full)), rec.name);
 }
 
-TEST(ov_obj, SetsThePropagatorCannotTakeAreRefused) {
-    struct Case { const char* what; void (*change)(OrbitalElements_t&); };
+TEST(ov_obj, SetsThePropagatorCannotTakeAreRefused)
+{
+    struct Case {
+        const char* what;
+        void (*change)(OrbitalElements_t&);
+    };
     const Case cases[] = {
         {"eccentricity above 0.999", [](OrbitalElements_t& r) { r.eccentricity = 0.9991; }},
         {"negative eccentricity", [](OrbitalElements_t& r) { r.eccentricity = -0.1; }},
         {"inclination above 180", [](OrbitalElements_t& r) { r.inclination = 180.01; }},
-        {"month 13", [](OrbitalElements_t& r) { r.epochIsDayOfYear = false; r.month = 13; }},
-        {"month -1", [](OrbitalElements_t& r) { r.epochIsDayOfYear = false; r.month = -1; }},
+        {"month 13",
+         [](OrbitalElements_t& r) {
+             r.epochIsDayOfYear = false;
+             r.month = 13;
+         }},
+        {"month -1",
+         [](OrbitalElements_t& r) {
+             r.epochIsDayOfYear = false;
+             r.month = -1;
+         }},
         {"day not a number", [](OrbitalElements_t& r) { r.dayOfYear = std::nan(""); }},
         {"infinite mean motion",
          [](OrbitalElements_t& r) { r.meanMotion = std::numeric_limits<double>::infinity(); }},
@@ -153,7 +179,8 @@ TEST(ov_obj, SetsThePropagatorCannotTakeAreRefused) {
     obj_free(obj);
 }
 
-TEST(ov_obj, DerivativesTheModelNeverReadsDoNotKeepASetOut) {
+TEST(ov_obj, DerivativesTheModelNeverReadsDoNotKeepASetOut)
+{
     OrbitalElements_t rec = issRecord();
     rec.meanMotionDot2 = std::nan("");
     rec.meanMotionDdot6 = std::numeric_limits<double>::infinity();
@@ -170,7 +197,8 @@ TEST(ov_obj, DerivativesTheModelNeverReadsDoNotKeepASetOut) {
     EXPECT_EQ(odd->altitude, plain->altitude);
 }
 
-TEST(ov_obj, BothEpochFormsGiveTheSameInstant) {
+TEST(ov_obj, BothEpochFormsGiveTheSameInstant)
+{
     OrbitalElements_t doy = issRecord();
     doy.year = 2000;
     doy.dayOfYear = 1.0;
@@ -200,7 +228,8 @@ TEST(ov_obj, BothEpochFormsGiveTheSameInstant) {
     EXPECT_EQ(d->tle->epoch.Ticks() - c->tle->epoch.Ticks(), 1);
 }
 
-TEST(ov_obj, TwoLinesMakeAnObjectNamedByItsNumberWhenUnnamed) {
+TEST(ov_obj, TwoLinesMakeAnObjectNamedByItsNumberWhenUnnamed)
+{
     object_t* obj = nullptr;
     ASSERT_EQ(obj_from_tle_lines(&obj, nullptr, kLine1, kLine2), 0);
     char name[kObjNameSize];
@@ -223,7 +252,8 @@ TEST(ov_obj, TwoLinesMakeAnObjectNamedByItsNumberWhenUnnamed) {
     obj_free(obj);
 }
 
-TEST(ov_obj, BadLinesLeaveAsExceptionsAndCreateNothing) {
+TEST(ov_obj, BadLinesLeaveAsExceptionsAndCreateNothing)
+{
     object_t* obj = nullptr;
     EXPECT_THROW(obj_from_tle_lines(&obj, "X", kLine1, "2 25544"), orbit::TleException);
     EXPECT_THROW(obj_from_tle_lines(&obj, nullptr, nullptr, kLine2), std::logic_error);
@@ -234,7 +264,8 @@ TEST(ov_obj, BadLinesLeaveAsExceptionsAndCreateNothing) {
     EXPECT_EQ(obj, nullptr);
 }
 
-TEST(ov_obj, FindReturnsTheFirstObjectWithTheNumber) {
+TEST(ov_obj, FindReturnsTheFirstObjectWithTheNumber)
+{
     EXPECT_EQ(obj_find(25544, nullptr), nullptr);
     obj_free_all(nullptr);
     Chain chain;
@@ -249,7 +280,8 @@ TEST(ov_obj, FindReturnsTheFirstObjectWithTheNumber) {
     EXPECT_EQ(obj_find(8, chain.head), nullptr);
 }
 
-TEST(ov_obj, NowIsTheSystemClockUnlessPinned) {
+TEST(ov_obj, NowIsTheSystemClockUnlessPinned)
+{
     const int64_t before = int64_t(std::time(nullptr)) * 1000000 + kTicksAt1970;
     const int64_t now = obj_now_ticks();
     EXPECT_GE(now, before);
@@ -261,7 +293,8 @@ TEST(ov_obj, NowIsTheSystemClockUnlessPinned) {
     EXPECT_GE(obj_now_ticks(), now);
 }
 
-TEST(ov_obj, AnOffsetPropagatesThatManySecondsFromNow) {
+TEST(ov_obj, AnOffsetPropagatesThatManySecondsFromNow)
+{
     Chain chain;
     object_t* iss = chain.add(issRecord());
     ASSERT_NE(iss, nullptr);
@@ -287,7 +320,8 @@ TEST(ov_obj, AnOffsetPropagatesThatManySecondsFromNow) {
     EXPECT_GT(std::hypot(ahead.x - behind.x, ahead.y - behind.y), 0.5);
 }
 
-TEST(ov_obj, TheOwnPointIsTheDestinationOfTheShortForm) {
+TEST(ov_obj, TheOwnPointIsTheDestinationOfTheShortForm)
+{
     Chain chain;
     object_t* iss = chain.add(issRecord());
     ASSERT_NE(iss, nullptr);
@@ -301,7 +335,8 @@ TEST(ov_obj, TheOwnPointIsTheDestinationOfTheShortForm) {
     EXPECT_EQ(own.y, other.y);
 }
 
-TEST(ov_obj, ADecayedOrbitKeepsItsLastPointAndAltitude) {
+TEST(ov_obj, ADecayedOrbitKeepsItsLastPointAndAltitude)
+{
     OrbitalElements_t rec = issRecord();
     rec.bstar = 0.05;  // heavy drag brings it down within weeks
     Chain chain;
@@ -324,7 +359,8 @@ TEST(ov_obj, ADecayedOrbitKeepsItsLastPointAndAltitude) {
     }
 }
 
-TEST(ov_obj, NoPositionThatIsNotANumberIsEverWritten) {
+TEST(ov_obj, NoPositionThatIsNotANumberIsEverWritten)
+{
     for (double meanMotion : {0.0, -1.0, 1e-9}) {
         OrbitalElements_t rec = issRecord();
         rec.meanMotion = meanMotion;

@@ -39,7 +39,7 @@ protected:
     char dst[261] = {};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(OvApp, ProgramFolderIsTheFolderOfTheExecutable)
 {

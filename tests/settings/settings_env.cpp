@@ -29,8 +29,7 @@ public:
     void TearDown() override { s_home.reset(); }
 };
 
-[[maybe_unused]] ::testing::Environment* const s_env =
-    ::testing::AddGlobalTestEnvironment(new TempHome);
+[[maybe_unused]] ::testing::Environment* const s_env = ::testing::AddGlobalTestEnvironment(new TempHome);
 
 bool same_color(const color4b_t& a, const color4b_t& b)
 {
@@ -42,22 +41,13 @@ bool same_rect(const SDL_Rect& a, const SDL_Rect& b)
     return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
 }
 
-} // namespace
+}  // namespace
 
-const std::string& test_home()
-{
-    return s_home->path();
-}
+const std::string& test_home() { return s_home->path(); }
 
-const var_t& default_store()
-{
-    return s_defaults;
-}
+const var_t& default_store() { return s_defaults; }
 
-void reset_store()
-{
-    g_var = s_defaults;
-}
+void reset_store() { g_var = s_defaults; }
 
 #define OV_SAME_STR(f) EXPECT_STREQ(actual.f, expected.f) << #f
 #define OV_SAME(f) EXPECT_EQ(actual.f, expected.f) << #f
@@ -110,4 +100,3 @@ void expect_same_store(const var_t& actual, const var_t& expected)
     OV_SAME(con.max);
     OV_SAME_RECT(con.rect);
 }
-

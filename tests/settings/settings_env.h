@@ -17,4 +17,3 @@ void reset_store();
 
 // Every field, each failure naming the field.
 void expect_same_store(const var_t& actual, const var_t& expected);
-

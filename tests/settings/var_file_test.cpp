@@ -56,7 +56,7 @@ protected:
     std::string ini;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(VarFile, FirstRunUsesTheDefaultsAndSavesEveryKeyInOrder)
 {
@@ -64,59 +64,63 @@ TEST_F(VarFile, FirstRunUsesTheDefaultsAndSavesEveryKeyInOrder)
     expect_same_store(g_var, first_run_store());
 
     var_save();
-    const std::string expected = std::string("[App]\n") +
-        "Base=" + app_base_path() + "\n"
-        "Pref=" + app_pref_path() + "\n"
-        "[Console]\n"
-        "Background=0 0 0 255 \n"
-        "Font=\n"
-        "Foreground=192 192 192 255 \n"
-        "Max=0\n"
-        "Rect=805240832 805240832 800 600 \n"
-        "[Info]\n"
-        "Pos=0\n"
-        "Show=1\n"
-        "[Info Color]\n"
-        "Background=24 24 24 255 \n"
-        "Data=255 255 85 255 \n"
-        "Label=0 170 170 255 \n"
-        "Name=255 255 255 255 \n"
-        "[Latitude]\n"
-        "Color=0 0 255 255 \n"
-        "Show=1\n"
-        "[Lines]\n"
-        "Color=0 192 64 255 \n"
-        "Data=world.dat\n"
-        "Show=1\n"
-        "[Longitude]\n"
-        "Color=0 0 255 255 \n"
-        "Show=1\n"
-        "[Object]\n"
-        "Color=255 0 0 255 \n"
-        "Data=datamgr.txt\n"
-        "Size=3\n"
-        "[Object Label]\n"
-        "Color=255 255 255 255 \n"
-        "Font=\n"
-        "Show=2\n"
-        "[Object Selected]\n"
-        "Data=0\n"
-        "[Path]\n"
-        "Color=255 255 0 160 \n"
-        "Orbits=1\n"
-        "Show=2\n"
-        "Size=3\n"
-        "[Plot]\n"
-        "Background=0 0 0 255 \n"
-        "Padding=10\n"
-        "Projection=100\n"
-        "[User]\n"
-        "AppPath=\n"
-        "DataPath=" + documents() + "\n"
-        "[Window]\n"
-        "Font=\n"
-        "Max=0\n"
-        "Rect=805240832 805240832 800 600 \n";
+    const std::string expected = std::string("[App]\n") + "Base=" + app_base_path() +
+                                 "\n"
+                                 "Pref=" +
+                                 app_pref_path() +
+                                 "\n"
+                                 "[Console]\n"
+                                 "Background=0 0 0 255 \n"
+                                 "Font=\n"
+                                 "Foreground=192 192 192 255 \n"
+                                 "Max=0\n"
+                                 "Rect=805240832 805240832 800 600 \n"
+                                 "[Info]\n"
+                                 "Pos=0\n"
+                                 "Show=1\n"
+                                 "[Info Color]\n"
+                                 "Background=24 24 24 255 \n"
+                                 "Data=255 255 85 255 \n"
+                                 "Label=0 170 170 255 \n"
+                                 "Name=255 255 255 255 \n"
+                                 "[Latitude]\n"
+                                 "Color=0 0 255 255 \n"
+                                 "Show=1\n"
+                                 "[Lines]\n"
+                                 "Color=0 192 64 255 \n"
+                                 "Data=world.dat\n"
+                                 "Show=1\n"
+                                 "[Longitude]\n"
+                                 "Color=0 0 255 255 \n"
+                                 "Show=1\n"
+                                 "[Object]\n"
+                                 "Color=255 0 0 255 \n"
+                                 "Data=datamgr.txt\n"
+                                 "Size=3\n"
+                                 "[Object Label]\n"
+                                 "Color=255 255 255 255 \n"
+                                 "Font=\n"
+                                 "Show=2\n"
+                                 "[Object Selected]\n"
+                                 "Data=0\n"
+                                 "[Path]\n"
+                                 "Color=255 255 0 160 \n"
+                                 "Orbits=1\n"
+                                 "Show=2\n"
+                                 "Size=3\n"
+                                 "[Plot]\n"
+                                 "Background=0 0 0 255 \n"
+                                 "Padding=10\n"
+                                 "Projection=100\n"
+                                 "[User]\n"
+                                 "AppPath=\n"
+                                 "DataPath=" +
+                                 documents() +
+                                 "\n"
+                                 "[Window]\n"
+                                 "Font=\n"
+                                 "Max=0\n"
+                                 "Rect=805240832 805240832 800 600 \n";
     EXPECT_EQ(read_file(ini), expected);
     EXPECT_FALSE(fs::exists(ini + ".tmp"));
 }
@@ -187,18 +191,18 @@ TEST_F(VarFile, BadValuesLeaveExactlyTheirFieldsAtTheDefaults)
                "[User]\n"
                "AppPath = /fonts\n"
                "[Plot]\n"
-               "Background=1 2 3\n"          // three numbers
-               "Padding=250\n"               // out of range
+               "Background=1 2 3\n"  // three numbers
+               "Padding=250\n"       // out of range
                "Projection=-7\n"
                "[Latitude]\n"
-               "Color=1 2 256 4\n"           // component above 255
+               "Color=1 2 256 4\n"  // component above 255
                "Show=0\n"
                "[Longitude]\n"
-               "Color=1 2 3 4 5 \n"          // five numbers
-               "Show=yes\n"                  // not a number
+               "Color=1 2 3 4 5 \n"  // five numbers
+               "Show=yes\n"          // not a number
                "[Lines]\n"
                "Data=coast.dat\n"
-               "Show=\n"                     // empty reads as 0
+               "Show=\n"  // empty reads as 0
                "[Object]\n"
                "Data=\n"
                "Size=big\n"
@@ -248,8 +252,8 @@ TEST_F(VarFile, BadValuesLeaveExactlyTheirFieldsAtTheDefaults)
 TEST_F(VarFile, RectanglesAWindowCannotHaveAreIgnored)
 {
     // No area, larger than any window SDL creates, or not four numbers.
-    const char* kRects[] = {"10 20 0 600 ",     "10 20 300 -1 ",   "10 20 16385 600 ", "10 20 800 99999 ",
-                            "10 20 300 ",       "1 2 3 4 5 ",      "a b c d",          ""};
+    const char* kRects[] = {"10 20 0 600 ", "10 20 300 -1 ", "10 20 16385 600 ", "10 20 800 99999 ",
+                            "10 20 300 ",   "1 2 3 4 5 ",    "a b c d",          ""};
     for (const char* r : kRects) {
         reset_store();
         write_file(ini, std::string("[Window]\nRect=") + r + "\n[Console]\nRect=" + r + "\n");
@@ -286,11 +290,10 @@ TEST_F(VarFile, ALineBreakInATextEndsWhatIsSavedOfIt)
 
 TEST_F(VarFile, SyntaxErrorKeepsTheKeysBeforeIt)
 {
-    write_file(ini,
-               "[Plot]\nPadding=20\n"
-               "[Path]\nOrbits=3\n"
-               "this line is no key\n"
-               "[Object]\nSize=9\nData=list.txt\n");
+    write_file(ini, "[Plot]\nPadding=20\n"
+                    "[Path]\nOrbits=3\n"
+                    "this line is no key\n"
+                    "[Object]\nSize=9\nData=list.txt\n");
     var_load();
     EXPECT_EQ(g_var.plot.padding, 20);
     EXPECT_EQ(g_var.path.orbits, 3);
@@ -334,7 +337,7 @@ TEST_F(VarFile, AWriteCutShortLeavesTheOldFileAndNoScratchFile)
     write_file(ini, old);
 
     // A file size limit makes the write fail half-way through the new file.
-    rlimit saved {};
+    rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;

@@ -14,7 +14,7 @@ protected:
     void SetUp() override { reset_store(); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(VarGet, ColourIdsReportTheDefaultColours)
 {
@@ -23,10 +23,10 @@ TEST_F(VarGet, ColourIdsReportTheDefaultColours)
         color4b_t c;
     };
     const Case kCases[] = {
-        {2, {0, 0, 0, 255}},       {3, {192, 192, 192, 255}}, {4, {24, 24, 24, 255}},
-        {5, {0, 170, 170, 255}},   {6, {255, 255, 255, 255}}, {7, {255, 255, 85, 255}},
-        {8, {0, 0, 0, 255}},       {9, {0, 0, 255, 255}},     {10, {0, 0, 255, 255}},
-        {11, {0, 192, 64, 255}},   {12, {255, 0, 0, 255}},    {13, {255, 255, 255, 255}},
+        {2, {0, 0, 0, 255}},      {3, {192, 192, 192, 255}}, {4, {24, 24, 24, 255}},
+        {5, {0, 170, 170, 255}},  {6, {255, 255, 255, 255}}, {7, {255, 255, 85, 255}},
+        {8, {0, 0, 0, 255}},      {9, {0, 0, 255, 255}},     {10, {0, 0, 255, 255}},
+        {11, {0, 192, 64, 255}},  {12, {255, 0, 0, 255}},    {13, {255, 255, 255, 255}},
         {14, {255, 255, 0, 160}},
     };
     for (const auto& c : kCases) {
@@ -42,8 +42,8 @@ TEST_F(VarGet, ColourIdsReportTheDefaultColours)
 TEST_F(VarGet, IntegerIdsReportTheDefaultValues)
 {
     const int kDefaults[][2] = {
-        {17, 0},  {18, 1},   {19, 10}, {20, 100}, {21, 19}, {22, 361}, {23, 1}, {24, 37}, {25, 181},
-        {26, 1},  {27, 1},   {28, 2},  {29, 3},   {30, 1},  {31, 90},  {32, 2}, {33, 3},
+        {17, 0}, {18, 1}, {19, 10}, {20, 100}, {21, 19}, {22, 361}, {23, 1}, {24, 37}, {25, 181},
+        {26, 1}, {27, 1}, {28, 2},  {29, 3},   {30, 1},  {31, 90},  {32, 2}, {33, 3},
     };
     for (const auto& d : kDefaults) {
         int out = -7;
@@ -76,8 +76,7 @@ TEST_F(VarGet, IdsOutsideTheirRangeNameNothing)
         EXPECT_FALSE(var_get_int(out, id)) << id;
         EXPECT_EQ(out, 1234) << id;
     }
-    for (int id : {0, 14, 33, 39, 49, 1000})
-        EXPECT_EQ(var_get_str(id), nullptr) << id;
+    for (int id : {0, 14, 33, 39, 49, 1000}) EXPECT_EQ(var_get_str(id), nullptr) << id;
 }
 
 TEST_F(VarGet, StringIdsGiveTheFieldsAndTheTwoFolders)

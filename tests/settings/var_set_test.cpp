@@ -27,12 +27,9 @@ int get_int(int id)
     return v;
 }
 
-std::string sep(const std::string& s)
-{
-    return s + kDirSep;
-}
+std::string sep(const std::string& s) { return s + kDirSep; }
 
-} // namespace
+}  // namespace
 
 TEST_F(VarSet, IntegerIdsAcceptTheirRangeAndRefuseTheRest)
 {
@@ -42,12 +39,14 @@ TEST_F(VarSet, IntegerIdsAcceptTheirRangeAndRefuseTheRest)
         bool accepted;
     };
     const Case kCases[] = {
-        {17, 0, true},   {17, 3, true},    {17, 4, false},  {17, -1, false},
-        {19, 0, true},   {19, 200, true},  {19, 201, false}, {19, -1, false},
-        {29, 1, true},   {29, 15, true},   {29, 0, false},  {29, 16, false},
-        {30, 1, true},   {30, 8, true},    {30, 0, false},  {30, 9, false},
-        {33, 1, true},   {33, 15, true},   {33, 0, false},  {33, 16, false},
-        {33, -2147483647 - 1, false}, {19, 256, false}, {30, 257, false},
+        {17, 0, true},    {17, 3, true},    {17, 4, false},
+        {17, -1, false},  {19, 0, true},    {19, 200, true},
+        {19, 201, false}, {19, -1, false},  {29, 1, true},
+        {29, 15, true},   {29, 0, false},   {29, 16, false},
+        {30, 1, true},    {30, 8, true},    {30, 0, false},
+        {30, 9, false},   {33, 1, true},    {33, 15, true},
+        {33, 0, false},   {33, 16, false},  {33, -2147483647 - 1, false},
+        {19, 256, false}, {30, 257, false},
     };
     for (const auto& c : kCases) {
         reset_store();
@@ -94,8 +93,7 @@ TEST_F(VarSet, ColourIdsStoreEachColourAndOthersChangeNothing)
 
     reset_store();
     const color4b_t c = {1, 2, 3, 4};
-    for (int id : {0, 1, 15, 16, 17, 40})
-        EXPECT_TRUE(var_set_color(id, c)) << id;
+    for (int id : {0, 1, 15, 16, 17, 40}) EXPECT_TRUE(var_set_color(id, c)) << id;
     expect_same_store(g_var, default_store());
 }
 
@@ -123,8 +121,7 @@ TEST_F(VarSet, TypedSettersOfFieldsWithoutAnId)
 
 TEST_F(VarSet, ReadOnlyAndUnknownStringIdsAnswerTrueAndChangeNothing)
 {
-    for (int id : {40, 41, 39, 49, 0, 17})
-        EXPECT_TRUE(var_set_str(id, "x")) << id;
+    for (int id : {40, 41, 39, 49, 0, 17}) EXPECT_TRUE(var_set_str(id, "x")) << id;
     expect_same_store(g_var, default_store());
 }
 
@@ -154,8 +151,7 @@ TEST_F(VarSet, LongTextsAreCutTo260CharactersAndPaddedWithNuls)
 
     var_set_str(43, "short");
     EXPECT_STREQ(g_var.lines.data, "short");
-    for (int i = 5; i < kVarStrSize; ++i)
-        ASSERT_EQ(g_var.lines.data[i], '\0') << i;
+    for (int i = 5; i < kVarStrSize; ++i) ASSERT_EQ(g_var.lines.data[i], '\0') << i;
 }
 
 TEST_F(VarSet, SettingAFieldToItselfKeepsIt)
