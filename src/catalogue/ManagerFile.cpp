@@ -9,6 +9,7 @@
 #include "catalogue/load_objs.h"
 #include "foundation/ov_fsys.h"
 #include "foundation/ov_str.h"
+#include "orbit/Tle.h"
 
 namespace {
 
@@ -147,8 +148,7 @@ unsigned ManagerFile::CatId(const char* word)
     const char* digits = word;
     const char* hit = word[0] ? std::strchr(s_alpha5chars, word[0]) : nullptr;
     if (hit) {
-        // A is 10 and the letters count on with I and O left out.
-        letter = uint32_t(hit - s_alpha5chars + 10) * 10000u;
+        letter = uint32_t(orbit::Tle::Alpha5Value(*hit)) * 10000u;
         ++digits;
     }
     if (!str_isdigit(digits)) return 0;

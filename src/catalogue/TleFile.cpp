@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "orbit/Tle.h"
 #include "orbit/ov_obj.h"
 
 namespace {
@@ -104,13 +105,6 @@ bool TleFile::GetDecAssumed(int field, double& out) const
     return StrView::tod(text, out);
 }
 
-static int s_letterValue(char c)
-{
-    if (c < 'J') return c - 55;
-    if (c <= 'O') return c - 56;
-    return c - 57;
-}
-
 bool TleFile::GetCatId(unsigned& out) const
 {
     StrView v = GetStr(0);
@@ -119,25 +113,13 @@ bool TleFile::GetCatId(unsigned& out) const
     const char c = v.ptr[0];
     const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
     if (letter) {
-        prefix = uint32_t(s_letterValue(c)) * 10000u;
+        prefix = uint32_t(orbit::Tle::Alpha5Value(c)) * 10000u;
         ++v.ptr;
         --v.len;
     }
-    uint32_t i = 0;
-    while (i < v.len && StrView::isBlank(v.ptr[i])) ++i;
-    if (i < v.len && v.ptr[i] == '+') ++i;
-    uint64_t digits = 0;
-    const uint32_t first = i;
-    bool fits = true;
-    for (; i < v.len && isDigit(v.ptr[i]); ++i) {
-        digits = digits * 10 + uint64_t(v.ptr[i] - '0');
-        if (digits > 0xFFFFFFFFull) {
-            fits = false;
-            break;
-        }
-    }
-    if (i > first && fits) {
-        out = prefix + uint32_t(digits);
+    unsigned digits = 0;
+    if (StrView::toui(v, digits, 10)) {
+        out = prefix + digits;
         return out != 0;
     }
     out = prefix;

@@ -102,19 +102,19 @@ void Tle::ExtractInteger(const std::string& str, unsigned int& val)
     val = found_digit ? temp : 0;
 }
 
+int Tle::Alpha5Value(char letter)
+{
+    const int code = static_cast<unsigned char>(letter);
+    if (code <= 'I') return code - 55;
+    if (code <= 'O') return code - 56;
+    return code - 57;
+}
+
 void Tle::ExtractNoradNum(const std::string& str, unsigned int& val)
 {
-    // Catalogue numbers past 99999 put a letter in the first column (I and
-    // O are skipped, so they share a value with their neighbour).
+    // Catalogue numbers past 99999 put a letter in the first column.
     if (!str.empty() && std::isalpha(static_cast<unsigned char>(str[0]))) {
-        const int code = static_cast<unsigned char>(str[0]);
-        int letter_value;
-        if (code <= 'I')
-            letter_value = code - 55;
-        else if (code <= 'O')
-            letter_value = code - 56;
-        else
-            letter_value = code - 57;
+        const int letter_value = Alpha5Value(str[0]);
         unsigned int rest = 0;
         ExtractInteger(str.substr(1), rest);
         val = static_cast<unsigned int>(letter_value) * 10000 + rest;

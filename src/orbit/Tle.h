@@ -28,6 +28,9 @@ public:
     static bool IsValidLineLength(const std::string& str);
     static void ExtractInteger(const std::string& str, unsigned int& val);
     static void ExtractNoradNum(const std::string& str, unsigned int& val);
+    // The value of the letter that leads a catalogue number past 99999: A is
+    // 10, and I and O share a value with their neighbour.
+    static int Alpha5Value(char letter);
     static void ExtractDouble(const std::string& str, int point_pos, double& val);
     static void ExtractExponential(const std::string& str, double& val);
 

@@ -12,14 +12,17 @@
 #include "foundation/ov_str.h"
 #include "orbit/DateTime.h"
 #include "orbit/Eci.h"
+#include "orbit/OrbitConstants.h"
 #include "orbit/SGP4.h"
 #include "orbit/Tle.h"
 
 namespace {
 
-constexpr int64_t kTicksAt1970 = 62135596800000000LL;
-constexpr int64_t kTicksPerSecond = 1000000;
+using orbit::kTicksAt1970;
+using orbit::kTicksPerSecond;
 constexpr double kSecondsPerDay = 86400.0;
+constexpr double kSecondsPerHour = 3600.0;
+constexpr double kSecondsPerMinute = 60.0;
 
 bool s_clockPinned = false;
 int64_t s_pinnedTicks = 0;
@@ -178,17 +181,17 @@ static void s_periodText(char* text, size_t size, double p)
         return;
     }
     int32_t days = 0, hours = 0, minutes = 0;
-    if (p >= 86400.0) {
-        days = static_cast<int32_t>(p / 86400.0);
-        p -= days * 86400.0;
+    if (p >= kSecondsPerDay) {
+        days = static_cast<int32_t>(p / kSecondsPerDay);
+        p -= days * kSecondsPerDay;
     }
-    if (p >= 3600.0) {
-        hours = static_cast<int32_t>(p / 3600.0);
-        p -= hours * 3600.0;
+    if (p >= kSecondsPerHour) {
+        hours = static_cast<int32_t>(p / kSecondsPerHour);
+        p -= hours * kSecondsPerHour;
     }
-    if (p >= 60.0) {
-        minutes = static_cast<int32_t>(p / 60.0);
-        p -= minutes * 60.0;
+    if (p >= kSecondsPerMinute) {
+        minutes = static_cast<int32_t>(p / kSecondsPerMinute);
+        p -= minutes * kSecondsPerMinute;
     }
     const int32_t seconds = static_cast<int32_t>(p);
     std::snprintf(text, size, "%03d:%02d:%02d:%02d", days, hours, minutes, seconds);
