@@ -5,6 +5,8 @@
 #include <climits>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #include "foundation/ov_fio.h"
 
 // --- Cfile ------------------------------------------------------------------
@@ -34,18 +36,22 @@ int Cfile::Close()
 
 bool Cfile::Reopen(const char* path, const char* mode, Cfile* from)
 {
-    if (!from || !from->file) return false;
-    // Opened beside the old stream rather than over it: when the new open
-    // fails the old stream is still there, closed by its owner alone. Its
-    // pending output goes first, so a truncating open sees it.
-    std::fflush(from->file);
-    FILE* f = fio_open(path, mode);
-    if (!f) return false;
-    std::fclose(from->file);
+    if (!from || !from->file || !mode) return false;
+    FILE* const f = from->file;
+    // Both objects may name the one stream; it must not be closed twice.
+    if (from != this && file && file != f) Close();
     from->file = nullptr;
-    if (file) Close();
-    file = f;
-    return true;
+    file = std::freopen(path, mode, f);
+#ifdef __GLIBC__
+    // glibc closes the descriptor of a failed freopen but keeps the FILE
+    // itself allocated; fclose is what frees it.
+    if (!file) std::fclose(f);
+#endif
+    // A folder would open for reading and then never reach its end, as
+    // with Open.
+    struct stat st;
+    if (file && path && fstat(fileno(file), &st) == 0 && S_ISDIR(st.st_mode)) Close();
+    return file != nullptr;
 }
 
 // --- CFile ------------------------------------------------------------------

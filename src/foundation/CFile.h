@@ -17,9 +17,11 @@ public:
     bool Open(const char* path, const char* mode);
     // fclose's result, or EOF when nothing was open.
     int Close();
-    // Moves the stream of from (this object's own when from is this) onto
-    // another file; the stream then belongs to this object alone. On failure
-    // nothing changes.
+    // freopen on the stream from holds (this object's own when from is this),
+    // so a standard stream can be redirected; a null path changes only the
+    // mode. The stream then belongs to this object alone, and a stream this
+    // object held before is closed. freopen closes the stream even when it
+    // fails, so on failure both objects are left holding nothing.
     bool Reopen(const char* path, const char* mode, Cfile* from);
 };
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -103,32 +104,88 @@ TEST(Cfile, ReopensItsOwnStreamOnAnotherFile)
     write_file(tmp / "b", "B");
     Cfile f;
     ASSERT_TRUE(f.Open((tmp / "a").c_str(), "r"));
+    FILE* const stream = f.file;
     ASSERT_TRUE(f.Reopen((tmp / "b").c_str(), "r", &f));
+    EXPECT_EQ(f.file, stream);
     EXPECT_EQ(std::fgetc(f.file), 'B');
 }
 
-TEST(Cfile, TakesOverTheStreamOfAnotherObjectSoOnlyOneClosesIt)
+// The same FILE afterwards is what lets a standard stream be redirected.
+TEST(Cfile, RedirectsTheStreamAnotherObjectHoldsAndTakesItOver)
 {
     TempDir tmp("ov_cfile");
-    write_file(tmp / "a", "A");
-    write_file(tmp / "b", "B");
     Cfile from;
+    from.file = std::fopen((tmp / "a").c_str(), "w");
+    ASSERT_NE(from.file, nullptr);
+    FILE* const stream = from.file;
+    // The stream held before writes into a pipe, whose reader sees the end
+    // once it is closed.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    ASSERT_EQ(fcntl(fds[0], F_SETFL, O_NONBLOCK), 0);
     Cfile to;
+    to.file = fdopen(fds[1], "w");
+    ASSERT_NE(to.file, nullptr);
+
+    ASSERT_TRUE(to.Reopen((tmp / "b").c_str(), "w", &from));
+    EXPECT_EQ(to.file, stream);
+    EXPECT_EQ(from.file, nullptr);
+    char c;
+    EXPECT_EQ(read(fds[0], &c, 1), 0);
+    close(fds[0]);
+    EXPECT_NE(std::fputs("B", to.file), EOF);
+    EXPECT_EQ(to.Close(), 0);
+    EXPECT_EQ(read_file(tmp / "b"), "B");
+
+    // Two objects naming one stream: it is reopened, not closed first.
     ASSERT_TRUE(from.Open((tmp / "a").c_str(), "r"));
+    to.file = from.file;
     ASSERT_TRUE(to.Reopen((tmp / "b").c_str(), "r", &from));
     EXPECT_EQ(from.file, nullptr);
     EXPECT_EQ(std::fgetc(to.file), 'B');
+}
 
-    // A failed reopen leaves the stream where it was, still readable.
-    ASSERT_TRUE(from.Open((tmp / "a").c_str(), "r"));
-    Cfile other;
-    EXPECT_FALSE(other.Reopen((tmp / "missing").c_str(), "r", &from));
-    EXPECT_FALSE(other.Reopen(tmp.path().c_str(), "r", &from));
-    EXPECT_EQ(other.file, nullptr);
-    ASSERT_NE(from.file, nullptr);
-    EXPECT_EQ(std::fgetc(from.file), 'A');
+TEST(Cfile, ReopenWithoutANameChangesTheModeOfTheSameStream)
+{
+    TempDir tmp("ov_cfile");
+    write_file(tmp / "a", "A");
+    Cfile f;
+    ASSERT_TRUE(f.Open((tmp / "a").c_str(), "r"));
+    FILE* const stream = f.file;
+    ASSERT_TRUE(f.Reopen(nullptr, "a", &f));
+    EXPECT_EQ(f.file, stream);
+    EXPECT_NE(std::fputs("B", f.file), EOF);
+    EXPECT_EQ(f.Close(), 0);
+    EXPECT_EQ(read_file(tmp / "a"), "AB");
+}
+
+// freopen has closed the stream by the time it fails: a pointer kept to it
+// would be closed again by the destructor.
+TEST(Cfile, AFailedReopenLeavesBothObjectsHoldingNothing)
+{
+    TempDir tmp("ov_cfile");
+    write_file(tmp / "a", "A");
+    for (const std::string& bad : {tmp / "missing", tmp.path()}) {
+        Cfile from;
+        Cfile to;
+        ASSERT_TRUE(from.Open((tmp / "a").c_str(), "r"));
+        EXPECT_FALSE(to.Reopen(bad.c_str(), "r", &from)) << bad;
+        EXPECT_EQ(from.file, nullptr) << bad;
+        EXPECT_EQ(to.file, nullptr) << bad;
+        ASSERT_TRUE(from.Open((tmp / "a").c_str(), "r"));
+        EXPECT_FALSE(from.Reopen(bad.c_str(), "r", &from)) << bad;
+        EXPECT_EQ(from.file, nullptr) << bad;
+    }
+
+    // Nothing to reopen: the stream held stays.
+    Cfile to;
+    ASSERT_TRUE(to.Open((tmp / "a").c_str(), "r"));
+    FILE* const held = to.file;
     Cfile empty;
-    EXPECT_FALSE(other.Reopen((tmp / "b").c_str(), "r", &empty));
+    EXPECT_FALSE(to.Reopen((tmp / "a").c_str(), "r", &empty));
+    EXPECT_FALSE(to.Reopen((tmp / "a").c_str(), "r", nullptr));
+    ASSERT_EQ(to.file, held);
+    EXPECT_EQ(std::fgetc(to.file), 'A');
 }
 
 // --- byte order ---------------------------------------------------------------
@@ -166,8 +223,8 @@ TEST(CFileEndian, WritesSwappedItemsBigEndianAndReadsThemBack)
     f.SetEndian(4321);
     uint16_t r16[2] = {};
     uint32_t r32[1] = {};
-    EXPECT_EQ(f.Read16(r16, 2), 2u);
-    EXPECT_EQ(f.Read32(r32, 1), 1u);
+    ASSERT_EQ(f.Read16(r16, 2), 2u);
+    ASSERT_EQ(f.Read32(r32, 1), 1u);
     EXPECT_EQ(r16[0], 0x1234);
     EXPECT_EQ(r16[1], 0xABCD);
     EXPECT_EQ(r32[0], 0x01020304u);
@@ -197,10 +254,10 @@ TEST(CFileEndian, HostOrderPassesItemsThroughAndSwapCallsAlwaysTurn)
     ASSERT_TRUE(f.Open(path.c_str(), "rb"));
     uint16_t a = 0, b = 0;
     uint32_t c = 0, d = 0;
-    EXPECT_EQ(f.ReadSwap16(&a, 1), 1u);
-    EXPECT_EQ(f.Read16(&b, 1), 1u);
-    EXPECT_EQ(f.Read32(&c, 1), 1u);
-    EXPECT_EQ(f.ReadSwap32(&d, 1), 1u);
+    ASSERT_EQ(f.ReadSwap16(&a, 1), 1u);
+    ASSERT_EQ(f.Read16(&b, 1), 1u);
+    ASSERT_EQ(f.Read32(&c, 1), 1u);
+    ASSERT_EQ(f.ReadSwap32(&d, 1), 1u);
     EXPECT_EQ(a, 0x3412);
     EXPECT_EQ(b, 0x3412);
     EXPECT_EQ(c, 0x01020304u);
@@ -215,7 +272,7 @@ TEST(CFileEndian, ShortReadSwapsOnlyTheItemsRead)
     ASSERT_TRUE(f.Open((tmp / "items").c_str(), "rb"));
     f.SetEndian(4321);
     uint16_t items[4] = {0, 0, 0x7788, 0x7788};
-    EXPECT_EQ(f.Read16(items, 4), 2u);
+    ASSERT_EQ(f.Read16(items, 4), 2u);
     EXPECT_EQ(items[0], 0x1234);
     EXPECT_EQ(items[1], 0x5678);
     EXPECT_EQ(items[3], 0x7788);  // past the short read: never turned
