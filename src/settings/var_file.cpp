@@ -8,11 +8,13 @@
 #include "settings/var_set.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -149,17 +151,84 @@ bool s_writeAll(int fd, const std::string& text)
     return true;
 }
 
+// A chain of links this long is taken for a loop, as the kernel does.
+constexpr int kMaxLinkHops = 40;
+
+// Where the settings really are: links are followed to the end, also to a
+// last name that does not exist yet, so that a link is never replaced by a
+// plain file. Empty for a loop of links.
+std::string s_linkTarget(std::string path)
+{
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        char to[PATH_MAX];
+        const ssize_t n = readlink(path.c_str(), to, sizeof to);
+        if (n < 0) return path;
+        if (n == static_cast<ssize_t>(sizeof to)) return "";
+        std::string next(to, static_cast<size_t>(n));
+        // A relative link is read from the folder that holds it.
+        const size_t slash = path.rfind('/');
+        if (next[0] != '/' && slash != std::string::npos) next = path.substr(0, slash + 1) + next;
+        path = next;
+    }
+    return "";
+}
+
+// Rewriting the file itself keeps every name it has, but a failure half-way
+// leaves it cut short, so it is used only where a rename cannot do.
+void s_writeInPlace(const std::string& path, const std::string& text)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return;
+    s_writeAll(fd, text);
+    fsync(fd);
+    close(fd);
+}
+
+// The folder takes no new name (or the scratch name is taken by something
+// that is not ours to remove). A full disk is not among these: writing in
+// place would then cut the file short.
+bool s_noScratchFile(int err)
+{
+    return err == EACCES || err == EPERM || err == EROFS || err == EEXIST || err == ENAMETOOLONG;
+}
+
 // The new file is written beside the old one and renamed over it, so that a
 // full disk or a crash half-way never leaves the user without settings.
 void s_replaceFile(const std::string& name, const std::string& text)
 {
-    const std::string tmp = name + ".tmp";
-    const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return;
-    bool ok = s_writeAll(fd, text);
+    const std::string target = s_linkTarget(name);
+    if (target.empty()) return;
+    struct stat st;
+    const bool exists = stat(target.c_str(), &st) == 0;
+    // A file the user made read-only stays as it is.
+    if (exists && access(target.c_str(), W_OK) != 0) return;
+    // A rename would part the file from its other names, or put a plain
+    // file in place of a device such as /dev/null.
+    if (exists && (!S_ISREG(st.st_mode) || st.st_nlink > 1)) {
+        s_writeInPlace(target, text);
+        return;
+    }
+
+    const std::string tmp = target + ".tmp";
+    // Left by a save that died half-way.
+    unlink(tmp.c_str());
+    const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        // Without an old file there is nothing to lose by writing directly.
+        if (!exists || s_noScratchFile(errno)) s_writeInPlace(target, text);
+        return;
+    }
+    bool ok = true;
+    if (exists) {
+        // The old file's owner where we may (a save run as root must not take
+        // the user's file away), and its mode always.
+        static_cast<void>(!fchown(fd, st.st_uid, st.st_gid));
+        ok = fchmod(fd, st.st_mode & 07777) == 0;
+    }
+    ok = s_writeAll(fd, text) && ok;
     ok = fsync(fd) == 0 && ok;
     ok = close(fd) == 0 && ok;
-    if (!ok || std::rename(tmp.c_str(), name.c_str()) != 0) unlink(tmp.c_str());
+    if (!ok || std::rename(tmp.c_str(), target.c_str()) != 0) unlink(tmp.c_str());
 }
 
 }  // namespace

@@ -4,5 +4,7 @@
 
 // Keys that are missing, malformed or out of range keep their value.
 void var_load();
-// Replaces the file only when the new one was written completely.
+// Replaces the file only when the new one was written completely; a link
+// keeps pointing at it and it keeps its mode. A file with other names, or
+// in a folder that takes no new file, is rewritten in place instead.
 void var_save();

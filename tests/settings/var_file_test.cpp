@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -318,19 +320,6 @@ TEST_F(VarFile, SaveDropsHandAddedLinesAndRewritesTheAppKeys)
     EXPECT_NE(text.find(std::string("Pref=") + app_pref_path() + "\n"), std::string::npos);
 }
 
-TEST_F(VarFile, AFailedSaveLeavesTheOldFileByteForByte)
-{
-    const std::string old = "[Plot]\r\nPadding=42\r\n; the user's own file\r\n";
-    write_file(ini, old);
-    // A folder on the name the new file is written under: no write can
-    // succeed there, even as root.
-    fs::create_directories(ini + ".tmp/inside");
-    var_set_plot_padding(7);
-    var_save();
-    EXPECT_EQ(read_file(ini), old);
-    EXPECT_TRUE(fs::is_directory(ini + ".tmp/inside"));
-}
-
 TEST_F(VarFile, AWriteCutShortLeavesTheOldFileAndNoScratchFile)
 {
     const std::string old = "[Plot]\nPadding=42\n";
@@ -366,4 +355,93 @@ TEST_F(VarFile, ASettingChangedAtRunTimeIsInForceAfterTheNextStart)
     var_load();
     EXPECT_STREQ(g_var.lines.data, "coast.dat");
     EXPECT_EQ(g_var.plot.padding, 55);
+}
+
+// --- where and how the file is written ------------------------------------
+
+TEST_F(VarFile, ALinkStaysALinkAndItsTargetGetsTheSettings)
+{
+    // The last link is relative, so it is read from its own folder, and
+    // the file it names does not exist before the first save.
+    TempDir tmp("ov_varfile");
+    fs::create_symlink(tmp / "hop", ini);
+    fs::create_symlink("settings.ini", tmp / "hop");
+    var_set_plot_padding(33);
+    var_save();
+    var_set_plot_padding(44);
+    var_save();
+    EXPECT_TRUE(fs::is_symlink(ini));
+    EXPECT_TRUE(fs::is_symlink(tmp / "hop"));
+    EXPECT_NE(read_file(tmp / "settings.ini").find("Padding=44\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(tmp / "settings.ini.tmp"));
+    EXPECT_FALSE(fs::exists(ini + ".tmp"));
+}
+
+TEST_F(VarFile, TheFileKeepsItsModeAndANewOneFollowsTheUmask)
+{
+    const mode_t oldMask = umask(027);
+    var_save();
+    umask(oldMask);
+    EXPECT_EQ(fs::status(ini).permissions(), fs::perms(0640));
+
+    fs::permissions(ini, fs::perms(0600));
+    var_set_plot_padding(33);
+    var_save();
+    EXPECT_EQ(fs::status(ini).permissions(), fs::perms(0600));
+    EXPECT_NE(read_file(ini).find("Padding=33\n"), std::string::npos);
+}
+
+TEST_F(VarFile, AHardLinkSeesTheNewSettings)
+{
+    TempDir tmp("ov_varfile");
+    write_file(ini, "[Plot]\nPadding=42\n");
+    fs::create_hard_link(ini, tmp / "other");
+    var_save();
+    EXPECT_EQ(fs::hard_link_count(ini), 2u);
+    EXPECT_NE(read_file(tmp / "other").find("Padding=10\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(ini + ".tmp"));
+}
+
+TEST_F(VarFile, AFileInAReadOnlyFolderIsRewrittenInPlace)
+{
+    write_file(ini, "[Plot]\nPadding=42\n");
+    const fs::path dir = fs::path(ini).parent_path();
+    const fs::perms was = fs::status(dir).permissions();
+    fs::permissions(dir, fs::perms(0555));
+    // Root writes into a read-only folder all the same.
+    if (std::FILE* probe = std::fopen((dir / "probe").c_str(), "w")) {
+        std::fclose(probe);
+        fs::remove(dir / "probe");
+        fs::permissions(dir, was);
+        GTEST_SKIP() << "a read-only folder takes new files for this user";
+    }
+    var_save();
+    fs::permissions(dir, was);
+    EXPECT_NE(read_file(ini).find("Padding=10\n"), std::string::npos);
+}
+
+// A folder on the scratch name: no new file can be made there, even as root.
+TEST_F(VarFile, AFileWhoseScratchNameIsTakenIsWrittenInPlace)
+{
+    fs::create_directories(ini + ".tmp/inside");
+    var_save();
+    EXPECT_NE(read_file(ini).find("Padding=10\n"), std::string::npos);
+
+    // Longer than the new settings: nothing of it may be left at the end.
+    write_file(ini, "[Plot]\nPadding=42\n" + std::string(4000, ';') + "\n");
+    var_save();
+    const std::string text = read_file(ini);
+    EXPECT_NE(text.find("Padding=10\n"), std::string::npos);
+    EXPECT_EQ(text.find(';'), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(ini + ".tmp/inside"));
+}
+
+TEST_F(VarFile, AFileMadeReadOnlyIsLeftAsItIs)
+{
+    const std::string old = "[Plot]\nPadding=42\n";
+    write_file(ini, old);
+    fs::permissions(ini, fs::perms(0444));
+    if (access(ini.c_str(), W_OK) == 0) GTEST_SKIP() << "a read-only file is writable for this user";
+    var_save();
+    EXPECT_EQ(read_file(ini), old);
 }
