@@ -357,6 +357,19 @@ TEST_F(VarFile, ASettingChangedAtRunTimeIsInForceAfterTheNextStart)
     EXPECT_EQ(g_var.plot.padding, 55);
 }
 
+TEST_F(VarFile, FlagsReadAnyNonZeroNumberAsOn)
+{
+    write_file(ini, "[Latitude]\nShow=2\n[Longitude]\nShow=-1\n[Lines]\nShow=2\n"
+                    "[Info]\nShow=2\n[Console]\nMax=2\n");
+    g_var.lat.show = g_var.lon.show = g_var.lines.show = g_var.info.show = false;
+    var_load();
+    EXPECT_TRUE(g_var.lat.show);
+    EXPECT_TRUE(g_var.lon.show);
+    EXPECT_TRUE(g_var.lines.show);
+    EXPECT_TRUE(g_var.info.show);
+    EXPECT_TRUE(g_var.con.max);
+}
+
 // --- where and how the file is written ------------------------------------
 
 TEST_F(VarFile, ALinkStaysALinkAndItsTargetGetsTheSettings)
