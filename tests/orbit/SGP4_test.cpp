@@ -1,5 +1,6 @@
-// The propagator against the published verification states, and its
-// refusals: bad elements, decay and the limits of the drag model.
+// The propagator against the published verification states and its own
+// record of branch edges, and its refusals: bad elements, decay and the
+// limits of the drag model.
 #include "orbit/SGP4.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "orbit/OrbitalElements.h"
 
 namespace {
 
@@ -181,6 +184,7 @@ TEST(SGP4Verification, PublishedRowsStopEarlyForTheTwoDecayingSets)
     int early = 0;
     for (const auto& sat : LoadExpected()) {
         const VerSet& set = sets.at(sat.first);
+        ASSERT_FALSE(sat.second.empty()) << sat.first;
         if (sat.second.back().tsince + set.step <= set.stop + 1e-6) ++early;
     }
     EXPECT_EQ(early, 2);
@@ -412,4 +416,141 @@ TEST(SGP4, SetTleReplacesTheElementsAndReset)
     sgp4.SetTle(deep);
     EXPECT_EQ(sgp4.FindPosition(1440.0).Position().x, reference.FindPosition(1440.0).Position().x);
     EXPECT_THROW(sgp4.SetTle(MakeTle(15.5, 1.5, 51.6)), SatelliteException);
+}
+
+// --- regression records -----------------------------------------------
+// The states below were computed by this implementation after its steps were
+// checked one by one against the model: a regression record, not published
+// values. They pin branches whose edges no verification set reaches.
+
+namespace {
+
+struct RecordedState {
+    double tsince;
+    double r[3];  // km
+    double v[3];  // km/s
+};
+
+// Far below what a moved branch edge shifts (metres at least), far above
+// the rounding of another compiler or optimisation level.
+constexpr double kRecordPositionKm = 1.0e-6;
+constexpr double kRecordVelocityKms = 1.0e-9;
+
+void ExpectRecordedStates(const SGP4& sgp4, const std::vector<RecordedState>& states)
+{
+    for (const RecordedState& s : states) {
+        const Eci eci = sgp4.FindPosition(s.tsince);
+        EXPECT_LT(Distance(s.r, eci.Position().x, eci.Position().y, eci.Position().z), kRecordPositionKm)
+            << "at " << s.tsince << " min";
+        EXPECT_LT(Distance(s.v, eci.Velocity().x, eci.Velocity().y, eci.Velocity().z), kRecordVelocityKms)
+            << "at " << s.tsince << " min";
+    }
+}
+
+// The space station, 5 September 2026: the first set of
+// tests/data/elements/stations-2026-09.txt.
+const std::vector<RecordedState> kIssStates = {
+    {90, {-2246.6782215, -6335.1183302, -1038.8913740}, {4.2293387172, -2.4564999395, 5.8908977040}},
+    {360, {-4020.6497646, -3994.7708376, -3765.9043452}, {2.0179840047, -6.0315965240, 4.2505495560}},
+    {720, {-4095.6290265, 1042.5893748, -5334.1612990}, {-1.9170158395, -7.4014596219, 0.0232016432}},
+    {1440, {1972.2640722, 6504.4404836, -39.6896243}, {-4.5567176493, 1.3554783163, -6.0087462602}},
+};
+
+// MakeTle(16.40, 0.001, 51.6): perigee 159.8 km.
+const std::vector<RecordedState> kPerigee160States = {
+    {90, {-641.6912769, 4397.6127989, 4785.1419828}, {-6.7259010218, -3.3440837800, 2.1673516206}},
+    {360, {-3171.3965502, 2617.2088964, 5072.7848447}, {-5.6691497535, -5.3235238143, -0.7900169946}},
+    {720, {-5435.0258296, -552.3298504, 3584.7438976}, {-2.2798098478, -6.0671283363, -4.3655078970}},
+    {1440, {-3244.3638787, -4930.6438848, -2826.6422622}, {5.8274099490, -0.9166020631, -5.1053326810}},
+};
+
+// MakeTle(16.43, 0.001, 51.6): perigee 151.8 km.
+const std::vector<RecordedState> kPerigee152States = {
+    {90, {-708.6269223, 4358.0167786, 4800.6133866}, {-6.7204162633, -3.4092972859, 2.0992829515}},
+    {360, {-3405.8983412, 2381.8745529, 5025.0655256}, {-5.4711945349, -5.4804702183, -1.1019302544}},
+    {720, {-5603.9270928, -1108.8060515, 3152.7200004}, {-1.5479814702, -5.9611872455, -4.8187054592}},
+    {1440, {-1904.2147146, -4953.4169529, -3806.3097442}, {6.6226541285, 0.5939800509, -4.0923187160}},
+};
+
+// MakeTle(2.0, e, 63.4), two revolutions a day, by eccentricity.
+const std::vector<RecordedState> kHalfDay4999States = {
+    {720, {1695.2080979, 8189.5237823, 10365.7688102}, {-5.4141193520, -2.5995045420, 2.9671741932}},
+    {2880, {1710.8403640, 8186.4968132, 10360.0102259}, {-5.4185470098, -2.5915491980, 2.9693405993}},
+    {14400, {1799.3154810, 8181.4334607, 10341.5117642}, {-5.4391669268, -2.5439558679, 2.9772078444}},
+};
+const std::vector<RecordedState> kHalfDay5000States = {
+    {720, {1694.5182986, 8187.7067153, 10363.8722154}, {-5.4148635569, -2.5999397241, 2.9674612235}},
+    {2880, {1705.6479834, 8182.4884531, 10360.5226451}, {-5.4195461990, -2.5931344415, 2.9681841334}},
+    {14400, {1686.1385390, 8126.5298681, 10400.4422882}, {-5.4460895696, -2.5728961466, 2.9412954212}},
+};
+const std::vector<RecordedState> kHalfDay7149States = {
+    {720, {843.1673047, 4609.7009755, 5980.0512650}, {-7.6810395113, -3.7410983307, 4.1172546909}},
+    {2880, {849.7925179, 4599.8273342, 5980.4058679}, {-7.6967615235, -3.7221642844, 4.1133655932}},
+    {14400, {606.8440627, 4427.0312182, 6141.0200109}, {-7.7977052279, -3.7555498496, 3.8825051375}},
+};
+const std::vector<RecordedState> kHalfDay7150States = {
+    {720, {842.7509475, 4608.0237713, 5978.0192844}, {-7.6826251073, -3.7419208651, 4.1180167874}},
+    {2880, {849.3701632, 4598.1453590, 5978.3787519}, {-7.6983595108, -3.7229749894, 4.1141190686}},
+    {14400, {606.1832366, 4425.2262124, 6139.1133765}, {-7.7993851927, -3.7564628815, 3.8829590838}},
+};
+const std::vector<RecordedState> kHalfDay7151States = {
+    {720, {842.3351202, 4606.3468308, 5975.9870294}, {-7.6842114401, -3.7427435471, 4.1187795874}},
+    {2880, {848.9564991, 4596.4676178, 5976.3470455}, {-7.6999574027, -3.7237813751, 4.1148790004}},
+    {14400, {605.7157270, 4423.5144484, 6137.1107464}, {-7.8010522076, -3.7572764434, 3.8835516437}},
+};
+
+}  // namespace
+
+TEST(SGP4Regression, NearCircularLowOrbitKeepsItsEccentricityDragTerms)
+{
+    // e = 0.0005026, like most low orbits and unlike every published case:
+    // the drag terms gated on e > 1e-4 act here. Dropping them moves the
+    // station by centimetres after one orbit and most of a metre in a day.
+    const Tle tle("ISS (ZARYA)", "1 25544U 98067A   26249.46623009  .00004151  00000+0  83451-4 0  9998",
+                  "2 25544  51.6308 257.8166 0005026 113.2307 246.9211 15.49006161584353");
+    ASSERT_GT(tle.eccentricity, 1.0e-4);
+    ASSERT_LT(tle.eccentricity, 1.0e-3);
+    ExpectRecordedStates(SGP4(tle), kIssStates);
+}
+
+TEST(SGP4Regression, PerigeesEitherSideOf156KmTakeTheirOwnDensity)
+{
+    // Below 156 km the density parameters follow the perigee; from 156 km up
+    // they are the fixed defaults. Either way a moved edge shifts these
+    // states by kilometres within hours.
+    struct Case {
+        double mean_motion;
+        double perigee_min;
+        double perigee_max;
+        const std::vector<RecordedState>& states;
+    };
+    const Case cases[] = {{16.40, 156.0, 165.0, kPerigee160States}, {16.43, 150.0, 156.0, kPerigee152States}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mean_motion);
+        const Tle tle = MakeTle(c.mean_motion, 0.001, 51.6);
+        const double perigee = orbit::OrbitalElements(tle).perigee;
+        ASSERT_GT(perigee, c.perigee_min);
+        ASSERT_LT(perigee, c.perigee_max);
+        ExpectRecordedStates(SGP4(tle), c.states);
+    }
+}
+
+TEST(SGP4Regression, HalfDayResonanceEccentricityEdgesTakeTheirOwnTerms)
+{
+    // The resonance starts at e = 0.5 itself; without it such a set is 125 km
+    // elsewhere after ten days. One coefficient changes formula above
+    // e = 0.715, which moves a state metres in a day and some 200 m in ten.
+    struct Case {
+        double e;
+        const std::vector<RecordedState>& states;
+    };
+    const Case cases[] = {{0.4999, kHalfDay4999States},
+                          {0.5, kHalfDay5000States},
+                          {0.7149, kHalfDay7149States},
+                          {0.715, kHalfDay7150States},
+                          {0.7151, kHalfDay7151States}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.e);
+        ExpectRecordedStates(SGP4(MakeTle(2.0, c.e, 63.4)), c.states);
+    }
 }
