@@ -71,6 +71,24 @@ TEST(TleFile, NameLineKeepsEverythingButALeadingZeroAndBlank)
     EXPECT_EQ(recs[2].name, "00 Y");
 }
 
+TEST(TleFile, ANameLineHasOneToTwentySixCharactersAfterTrimming)
+{
+    // The leading "0 " counts towards the 26; a 27-character line is taken
+    // for line 1, which ends reading.
+    const std::string name26 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    ASSERT_EQ(name26.size(), 26u);
+    bool valid = false;
+    const auto recs = readAll(tle_set(name26 + "   ", "00001") +
+                                  tle_set("0 " + name26.substr(0, 24), "00002") + tle_set("N", "00003") +
+                                  tle_set("0 " + name26.substr(0, 25), "00004") + tle_set("Z", "00005"),
+                              &valid);
+    EXPECT_TRUE(valid);
+    ASSERT_EQ(recs.size(), 3u);
+    EXPECT_EQ(recs[0].name, name26);
+    EXPECT_EQ(recs[1].name, name26.substr(0, 24));
+    EXPECT_EQ(recs[2].name, "N");
+}
+
 TEST(TleFile, BlankLinesBeforeASetAreSkippedButNotInsideOne)
 {
     EXPECT_EQ(readAll("\r\n   \r\n" + tle_set("A", "00001") + "\n\n" + tle_set("B", "00002")).size(), 2u);
