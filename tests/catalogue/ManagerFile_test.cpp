@@ -38,6 +38,21 @@ struct Files : TempDir {
     std::string dir() const { return path() + "/"; }
 };
 
+// Writes a set named name to a new file under base whose path, less its
+// first skip characters, is n characters long; returns that part. Folder
+// levels of 150 characters keep each file name short enough for the system.
+std::string writeFileOfLength(const TempDir& base, size_t skip, size_t n, const std::string& name)
+{
+    std::string dir = base.path();
+    while (dir.size() + 1 + 200 < skip + n) {
+        dir += "/" + std::string(150, 'd');
+        std::filesystem::create_directory(dir);
+    }
+    const std::string file = dir + "/" + std::string(skip + n - dir.size() - 1, 'f');
+    base.write(file.substr(base.path().size() + 1), tle_set(name, "00042"));
+    return file.substr(skip);
+}
+
 }  // namespace
 
 TEST(ManagerFile, AMissingListReportsItsOpenCode)
@@ -151,23 +166,34 @@ TEST(ManagerFile, VersionTwoStopsAtAStrayBraceKeepingWhatWasRead)
     EXPECT_EQ(loadList(f, f.dir() + "sel.txt {\nALPHA\n"), Names{"ALPHA"});
 }
 
-TEST(ManagerFile, AWordTooLongForTheTokenNamesNothingEvenWhenItsStartDoes)
+TEST(ManagerFile, AWordOfMoreThan511CharactersNamesNothingEvenWhenItsStartDoes)
 {
+    // A token holds 511 characters; a longer word is neither a path nor a
+    // pattern, whatever its first 511 characters would name.
     Files f;
-    // A real file whose path is exactly as long as a token can hold.
-    std::string deep = f.path();
-    while (deep.size() + 200 < 511) {
-        deep += "/" + std::string(150, 'd');
-        std::filesystem::create_directory(deep);
+    const std::string file511 = writeFileOfLength(f, 0, 511, "LEN511");
+    for (size_t n : {511u, 512u, 513u}) {
+        SCOPED_TRACE(n);
+        const bool fits = n == 511;
+        const std::string name = "LEN" + std::to_string(n);
+        const std::string file = writeFileOfLength(f, 0, n, name);
+        ASSERT_EQ(file.size(), n);
+        const Names loaded = fits ? Names{name, "B1"} : Names{"B1"};
+        EXPECT_EQ(loadList(f, file + "\n" + f.dir() + "b.txt\n"), loaded);
+        EXPECT_EQ(loadList(f, file + " {\n" + name + "\n}\n" + f.dir() + "b.txt\n"), loaded);
+        if (!fits) {
+            const std::string longer = file511 + std::string(n - 511, 'y');
+            EXPECT_EQ(loadList(f, longer + "\n" + f.dir() + "b.txt\n"), Names{"B1"});
+            EXPECT_EQ(loadList(f, longer + " {\nLEN511\n}\n" + f.dir() + "b.txt\n"), Names{"B1"});
+        }
+        // The same length for an entry of a directory group.
+        const std::string entry = writeFileOfLength(f, f.path().size() + 1, n, name + "E");
+        const Names entryLoaded = fits ? Names{name + "E", "B1"} : Names{"B1"};
+        EXPECT_EQ(loadList(f, f.path() + " {\n" + entry + "\nb.txt\n}\n"), entryLoaded);
+        // A pattern that would match every set.
+        const Names all = fits ? Names{"A1", "A2"} : Names{};
+        EXPECT_EQ(loadList(f, f.dir() + "a.txt {\n" + std::string(n, '*') + "\n}\n"), all);
     }
-    const std::string file = deep + "/" + std::string(511 - deep.size() - 1, 'f');
-    ASSERT_EQ(file.size(), 511u);
-    f.write(file.substr(f.path().size() + 1), tle_set("DEEP", "00042"));
-    EXPECT_EQ(loadList(f, file + "\n"), Names{"DEEP"});
-    EXPECT_EQ(loadList(f, file + "yyyy\n" + f.dir() + "b.txt\n"), Names{"B1"});
-    EXPECT_EQ(loadList(f, file + "yyyy {\nA1\n}\n" + f.dir() + "b.txt\n"), Names{"B1"});
-    // An overlong pattern is dropped, so the group selects nothing.
-    EXPECT_EQ(loadList(f, f.dir() + "a.txt {\n" + std::string(600, '*') + "\n}\n"), Names{});
 }
 
 TEST(ManagerFile, AVersionOnePathTooLongForItsBufferIsSkipped)
