@@ -68,6 +68,7 @@ TEST(CObjects, UpdateMovesEverySatelliteToTheCurrentTime)
         PinnedClock pin(kSept7);
         ASSERT_EQ(list.Load(dir.write("datamgr.txt", elements_path("stations-2026-09.txt")).c_str()), 0);
     }
+    ASSERT_EQ(list.m_count, 21u);
     const point2f_t first = list.m_points[0];
     PinnedClock later(kSept7 + 300000000LL);
     list.Update();
@@ -99,6 +100,7 @@ TEST(CObjects, NextAndPriorWrapAroundTheChain)
     TempDir dir;
     CObjects one;
     ASSERT_EQ(load_objs(one, dir.write("one.txt", tle_set("A", "00001"))), 0);
+    ASSERT_EQ(one.m_count, 1u);
     EXPECT_EQ(one.Next(one.m_head), one.m_head);
     EXPECT_EQ(one.Prior(one.m_head), one.m_head);
     EXPECT_EQ(one.Last(), one.m_head);
@@ -107,6 +109,7 @@ TEST(CObjects, NextAndPriorWrapAroundTheChain)
     ASSERT_EQ(load_objs(three, dir.write("three.txt", tle_set("A", "00001") + tle_set("B", "00002") +
                                                           tle_set("C", "00003"))),
               0);
+    ASSERT_EQ(three.m_count, 3u);
     object_t* a = three.m_head;
     object_t* b = a->next;
     object_t* c = b->next;
@@ -118,7 +121,7 @@ TEST(CObjects, NextAndPriorWrapAroundTheChain)
     // Appending after a free starts a new chain.
     three.Free();
     ASSERT_EQ(load_objs(three, dir.path() + "/one.txt"), 0);
-    EXPECT_EQ(three.m_count, 1u);
+    ASSERT_EQ(three.m_count, 1u);
     EXPECT_EQ(three.Last(), three.m_head);
 }
 

@@ -113,10 +113,10 @@ TEST(load_objs, PublishedThreeLineFilesLoadEverySet)
 {
     CObjects stations, geo;
     EXPECT_EQ(load_objs(stations, elements_path("stations-2026-09.txt")), 0);
-    EXPECT_EQ(stations.m_count, 21u);
+    ASSERT_EQ(stations.m_count, 21u);
     EXPECT_EQ(names_of(stations).front(), "ISS (ZARYA)");
     EXPECT_EQ(load_objs(geo, elements_path("geo-2026-09.txt")), 0);
-    EXPECT_EQ(geo.m_count, 567u);
+    ASSERT_EQ(geo.m_count, 567u);
     EXPECT_EQ(names_of(geo).front(), "TDRS 3");
 }
 
@@ -124,7 +124,7 @@ TEST(load_objs, PublishedCommaSeparatedFileLoadsEveryRowWithItsSixDigitNumber)
 {
     CObjects list;
     EXPECT_EQ(load_objs(list, elements_path("amateur-2026-09.csv")), 0);
-    EXPECT_EQ(list.m_count, 96u);
+    ASSERT_EQ(list.m_count, 96u);
     object_t* dream = obj_find(100465, list.m_head);
     ASSERT_NE(dream, nullptr);
     char name[kObjNameSize];
@@ -136,7 +136,7 @@ TEST(load_objs, TheFullActiveCatalogueLoads)
 {
     CObjects list;
     EXPECT_EQ(load_objs(list, elements_path("active-2026-05.txt")), 0);
-    EXPECT_EQ(list.m_count, 15347u);
+    ASSERT_EQ(list.m_count, 15347u);
     const std::vector<std::string> names = names_of(list);
     EXPECT_EQ(names.front(), "CALSPHERE 1");
     EXPECT_EQ(names.back(), "KUIPER-00458");

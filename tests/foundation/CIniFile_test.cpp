@@ -105,6 +105,7 @@ TEST(CIniFile, KeyLinesSplitAtTheFirstEqualsAndTrim)
     EXPECT_EQ(value(ini, "S", "K"), "upper");
     EXPECT_EQ(value(ini, "S", "k"), "last");
     EXPECT_EQ(value(ini, "S", "# comment"), "<missing>");
+    ASSERT_NE(ini.GetSection("S"), nullptr);
     EXPECT_EQ(ini.GetSection("S")->size(), 5u);
 }
 
@@ -136,6 +137,7 @@ TEST(CIniFile, WriterSortsSectionsAndKeysByteWise)
     ini.Set("Info", "Pos", "0");
     ini.Set("info", "pos", "1");
     ini.Set("Empty", "k", "v");
+    ASSERT_NE(ini.GetSection("Empty"), nullptr);
     ini.GetSection("Empty")->clear();
     EXPECT_EQ(saved(ini), "[Console]\nMax=0\n[Empty]\n[Info]\nPos=0\n[Info Color]\nBackground=b\nName=n\n"
                           "[Window]\nRect=r\n[info]\npos=1\n");
