@@ -1,0 +1,137 @@
+// The selected satellite's orbit path: positions one step apart from now
+// over whole orbits, split where it jumps across the map's edge, and
+// advanced a point at a time on its own timer.
+#include "pipeline/ObjectPath.h"
+
+#include <climits>
+#include <cmath>
+
+#include "orbit/ov_obj.h"
+#include "settings/var.h"
+
+namespace {
+
+// A jump of more than this between two points is a wrap across the map's
+// edge, not a move.
+constexpr double kBreak = 3.14;
+
+bool s_isBreak(const point2f_t& a, const point2f_t& b)
+{
+    return std::fabs(static_cast<double>(b.x) - a.x) > kBreak ||
+           std::fabs(static_cast<double>(b.y) - a.y) > kBreak;
+}
+
+// Whole seconds ahead, held inside int for any step a strange orbit gives.
+int s_seconds(double t)
+{
+    if (!(t < INT_MAX)) return t != t ? 0 : INT_MAX;
+    return t > 0.0 ? static_cast<int>(t) : 0;
+}
+
+}  // namespace
+
+bool ObjectPath::SetOrbits(unsigned orbits, unsigned pointsPerOrbit)
+{
+    if (orbits != 0) this->orbits = orbits;
+    if (pointsPerOrbit != 0) this->pointsPerOrbit = pointsPerOrbit;
+    const unsigned n = this->orbits * this->pointsPerOrbit;
+    Grow(points, capPoints, n);
+    numPoints = n;
+    if (g_var.sel.obj == nullptr) return true;
+    InitPoints();
+    InitPolylines();
+    return true;
+}
+
+void ObjectPath::Reset()
+{
+    object_t* obj = g_var.sel.obj;
+    if (obj == nullptr) return;
+    orbitInfo_t info;
+    obj_orbitInfo(&info, obj);
+    // One orbit spans its points from first to last.
+    step = info.period / (pointsPerOrbit > 1 ? pointsPerOrbit - 1 : 1);
+    const double ms = step * 1000.0;
+    // A period too long (or not a number) to count in milliseconds never
+    // comes due.
+    tickMs = ms >= 0.0 && ms < UINT_MAX ? static_cast<unsigned>(ms) : UINT_MAX;
+    elapsedMs = 0;
+    InitPoints();
+    InitPolylines();
+}
+
+void ObjectPath::EnablePolylines(bool on)
+{
+    polylines = on;
+    if (g_var.sel.obj == nullptr) return;
+    InitPoints();
+    InitPolylines();
+}
+
+bool ObjectPath::Tick(unsigned ms)
+{
+    if (g_var.sel.obj == nullptr) return false;
+    elapsedMs = ms > UINT_MAX - elapsedMs ? UINT_MAX : elapsedMs + ms;
+    return elapsedMs >= tickMs;
+}
+
+void ObjectPath::Update()
+{
+    object_t* obj = g_var.sel.obj;
+    if (obj == nullptr) return;
+    elapsedMs = 0;
+    const unsigned n = numPoints;
+    if (n >= 1) {
+        for (unsigned i = 0; i + 1 < n; ++i) points[i] = points[i + 1];
+        points[n - 1] = point2f_t{0.0f, 0.0f};
+        obj_coord(&points[n - 1], obj, s_seconds((n - 1) * step));
+    }
+    InitPolylines();
+}
+
+void ObjectPath::InitPolylines()
+{
+    const unsigned n = numPoints;
+    if (n < 2) {
+        Grow(lines, capLines, 1u);
+        numLines = 1;
+        lines[0].count = n;
+        lines[0].first = points;
+        return;
+    }
+    const unsigned b = CalcNumPolylines();
+    Grow(lines, capLines, b);
+    numLines = b;
+    polyline2f_t* line = lines;
+    line->first = points;
+    line->count = 1;
+    for (unsigned i = 1; i < n; ++i) {
+        if (s_isBreak(points[i - 1], points[i])) {
+            ++line;
+            line->first = points + i;
+            line->count = 0;
+        }
+        ++line->count;
+    }
+}
+
+// A running sum, not i * step: each point is one more step after the last.
+void ObjectPath::InitPoints()
+{
+    object_t* obj = g_var.sel.obj;
+    if (obj == nullptr) return;
+    double t = 0.0;
+    for (unsigned i = 0; i < numPoints; ++i) {
+        obj_coord(&points[i], obj, s_seconds(t));
+        t += step;
+    }
+}
+
+unsigned ObjectPath::CalcNumPolylines()
+{
+    if (numPoints < 2) return 1;
+    unsigned b = 1;
+    for (unsigned i = 1; i < numPoints; ++i)
+        if (s_isBreak(points[i - 1], points[i])) ++b;
+    return b;
+}
