@@ -4,6 +4,9 @@
 
 #include "foundation/ov_fsys.h"
 #include "foundation/ov_str.h"
+#include "pipeline/data.h"
+#include "pipeline/raw_data.h"
+#include "pipeline/screen_data.h"
 
 #include <cstring>
 
@@ -88,9 +91,19 @@ bool var_set_int(int id, int value)
     case VAR_LAT_SHOW: return var_set_lat_show(value != 0);
     case VAR_LON_SHOW: return var_set_lon_show(value != 0);
     case VAR_LINES_SHOW: return var_set_lines_show(value != 0);
-    case VAR_OBJ_SIZE: return var_set_obj_size(value);
-    case VAR_PATH_ORBITS: return var_set_path_orbits(value);
-    case VAR_PATH_SIZE: return var_set_path_size(value);
+    case VAR_OBJ_SIZE:
+        if (!var_set_obj_size(value)) return false;
+        update_screen_oe_size();
+        return true;
+    case VAR_PATH_ORBITS:
+        if (!var_set_path_orbits(value)) return false;
+        g_path.SetOrbits(g_var.path.orbits, g_var.path.points);
+        update_data(DATA_PROJECTED | DATA_PATH);
+        return true;
+    case VAR_PATH_SIZE:
+        if (!var_set_path_size(value)) return false;
+        update_screen_path_point_size();
+        return true;
     default: return true;
     }
 }
@@ -100,11 +113,18 @@ bool var_set_str(int id, const char* text)
 {
     switch (id) {
     case VAR_CON_FONT: var_set_con_font(text); break;
-    case VAR_LINES_DATA: var_set_lines_data(text); break;
+    case VAR_LINES_DATA:
+        var_set_lines_data(text);
+        // Built, then projected and mapped at once, as at start-up.
+        init_data(0xF000 | DATA_LINES);
+        update_data(DATA_RAW | DATA_LINES);
+        break;
     case VAR_OBJ_DATA:
         var_set_obj_data(text);
         // The selection points into the list that is about to be reloaded.
         g_var.sel.obj = nullptr;
+        free_data(0xF000 | DATA_OBJS);
+        init_data(0xF000 | DATA_OBJS);
         break;
     case VAR_OBJ_LABEL_FONT: var_set_obj_label_font(text); break;
     case VAR_USER_APP_PATH: var_set_user_app_path(text); break;
