@@ -120,4 +120,27 @@ BENCHMARK(BM_Reproject)
     ->Arg(703)
     ->Unit(benchmark::kMicrosecond);
 
+// One item reprojected and mapped, in the cheapest and the dearest
+// projection: where the time of a projection change goes.
+void BM_ReprojectItem(benchmark::State& state)
+{
+    scene();
+    g_var.plot.projection = static_cast<int>(state.range(0));
+    init_data(DATA_PROJECTED);
+    update_screen_bounds();
+    const int item = static_cast<int>(state.range(1));
+    for (auto _ : state) update_data(DATA_PROJECTED | item);
+    const double points[] = {double(g_latLines.numPoints), double(g_lonLines.numPoints),
+                             double(g_coastlines.numPoints), double(g_objs.m_count),
+                             double(g_path.numPoints)};
+    const char* names[] = {"parallels", "meridians", "coastlines", "satellites", "path"};
+    int k = 0;
+    while ((1 << k) != item) ++k;
+    state.SetLabel(std::string(map_projection_name(g_var.plot.projection)) + ", " + names[k]);
+    s_counters(state, 1, points[k]);
+}
+BENCHMARK(BM_ReprojectItem)
+    ->ArgsProduct({{100, 503}, {DATA_LAT, DATA_LON, DATA_LINES, DATA_OBJS, DATA_PATH}})
+    ->Unit(benchmark::kMicrosecond);
+
 }  // namespace
