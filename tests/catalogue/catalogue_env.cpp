@@ -22,16 +22,6 @@ const char kIssCsvRow[] =
     "ISS (ZARYA),1998-067A,2026-09-06T11:11:22.279776,15.49006161,.0005026,51.6308,257.8166,113.2307,"
     "246.9211,0,U,25544,999,58435,.83451E-4,.4151E-4,0";
 
-std::string with_checksum(const std::string& first68)
-{
-    int sum = 0;
-    for (char c : first68) {
-        if (c >= '0' && c <= '9') sum += c - '0';
-        if (c == '-') sum += 1;
-    }
-    return first68 + char('0' + sum % 10);
-}
-
 static std::string s_withCat(const char* line, const std::string& catField)
 {
     std::string s(line, 68);

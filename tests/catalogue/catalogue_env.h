@@ -3,6 +3,7 @@
 #pragma once
 
 #include "TempDir.h"
+#include "tle_text.h"
 
 #include <string>
 #include <vector>
@@ -19,8 +20,6 @@ extern const char kIssLine2[];
 extern const char kCsvHeader[];
 extern const char kIssCsvRow[];
 
-// The 68 characters given, then their checksum digit.
-std::string with_checksum(const std::string& first68);
 // The ISS set under another catalogue-number field (five characters).
 std::string tle_line1(const std::string& catField);
 std::string tle_line2(const std::string& catField);

@@ -10,17 +10,11 @@
 #include "pipeline/screen_data.h"
 #include "settings/var.h"
 #include "settings/var_set.h"
+#include "tle_text.h"
 
 namespace {
 
 const var_t s_defaults = g_var;
-
-std::string s_withChecksum(std::string line)
-{
-    int sum = 0;
-    for (char c : line) sum += c >= '0' && c <= '9' ? c - '0' : c == '-';
-    return line + char('0' + sum % 10);
-}
 
 }  // namespace
 
@@ -69,7 +63,7 @@ std::string iss_set(const char* name, const char* catField, const char* meanMoti
                   catField);
     std::snprintf(l2, sizeof l2, "2 %s  51.6308 257.8166 0005026 113.2307 246.9211 %s58435", catField,
                   meanMotion);
-    return std::string(name) + "\n" + s_withChecksum(l1) + "\n" + s_withChecksum(l2) + "\n";
+    return std::string(name) + "\n" + with_checksum(l1) + "\n" + with_checksum(l2) + "\n";
 }
 
 std::string stations_path() { return std::string(OV_TEST_DATA_DIR) + "/elements/stations-2026-09.txt"; }
