@@ -1,0 +1,70 @@
+// An SDL window with its renderer, both owned.
+#include "sdl/SdlWindow.h"
+
+#include "sdl/ov_sdl.h"
+
+namespace {
+constexpr int kTitleBarGuess = 32;  // when SDL cannot tell the top border
+}
+
+SdlWindow::~SdlWindow() {
+    if (renderer) SDL_DestroyRenderer(renderer);
+    if (window) SDL_DestroyWindow(window);
+}
+
+int SdlWindow::Create(const char* title, SDL_Rect* rect, unsigned int windowFlags, unsigned int rendererFlags) {
+    window = SDL_CreateWindow(title, rect->x, rect->y, rect->w, rect->h, windowFlags);
+    if (!window) return save_sdl_err(0, 101);
+    renderer = SDL_CreateRenderer(window, -1, rendererFlags);
+    if (!renderer) return save_sdl_err(0, 102);
+    return 0;
+}
+
+void SdlWindow::GetClientRect(SDL_Rect* r) {
+    SDL_GetWindowPosition(window, &r->x, &r->y);
+    SDL_GetWindowSize(window, &r->w, &r->h);
+}
+
+void SdlWindow::GetPos(int* x, int* y) {
+    SDL_GetWindowPosition(window, x, y);
+    int top, left, bottom, right;
+    if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) return;
+    *x -= left;
+    *y -= top;
+}
+
+void SdlWindow::GetSize(int* w, int* h) {
+    SDL_GetWindowSize(window, w, h);
+    int top, left, bottom, right;
+    if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) return;
+    *w += left + right;
+    *h += top + bottom;
+}
+
+void SdlWindow::SetPos(int x, int y) {
+    int top, left, bottom, right;
+    if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) return;
+    SDL_SetWindowPosition(window, x + left, y + top);
+}
+
+void SdlWindow::SetSize(int w, int h) {
+    int top, left, bottom, right;
+    if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) return;
+    SDL_SetWindowSize(window, w - left - right, h - top - bottom);
+}
+
+bool SdlWindow::SetPosInDisplayBounds() {
+    int display = SDL_GetWindowDisplayIndex(window);
+    if (display < 0) return false;
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(display, &bounds) != 0) return false;
+    int top = kTitleBarGuess, left, bottom, right;
+    if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) top = kTitleBarGuess;
+    int x, y;
+    SDL_GetWindowPosition(window, &x, &y);
+    int outerTop = y - top;
+    // The title bar must lie wholly on the display, or the window cannot be dragged.
+    if (outerTop >= bounds.y && outerTop <= bounds.y + bounds.h - top) return false;
+    SDL_SetWindowPosition(window, x, bounds.y + top);
+    return true;
+}
