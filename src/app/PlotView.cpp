@@ -1,0 +1,143 @@
+// The map part of the map window: grid, coastlines, satellite markers,
+// their labels and the selected satellite's orbit path, all in pixels
+// ready from the screen stage.
+#include "app/PlotView.h"
+
+#include <cmath>
+#include <cstring>
+#include <type_traits>
+
+#include "orbit/ov_obj.h"
+#include "pipeline/projection_data.h"
+#include "pipeline/raw_data.h"
+#include "pipeline/screen_data.h"
+#include "sdl/SdlFont.h"
+#include "sdl/SdlTexture.h"
+#include "settings/var.h"
+
+static_assert(sizeof(point2i_t) == sizeof(SDL_Point) && std::is_standard_layout<point2i_t>::value,
+              "screen pixels go to SDL line drawing as they are");
+
+namespace {
+
+constexpr float kPi = 3.14159265358979f;
+constexpr int kFarthest = 65000;  // pixels; nothing at or beyond this is picked
+
+void s_drawColor(SDL_Renderer* renderer, const color4b_t& c)
+{
+    SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
+}
+
+// One connected run per polyline; a single point has nothing to connect.
+void s_drawPolylines(SDL_Renderer* renderer, const CPolylines2i& set)
+{
+    for (unsigned i = 0; i < set.numLines; ++i) {
+        const polyline2i_t& l = set.lines[i];
+        if (l.count < 2) continue;
+        SDL_RenderDrawLines(renderer, reinterpret_cast<const SDL_Point*>(l.first), static_cast<int>(l.count));
+    }
+}
+
+void s_drawItem(SDL_Renderer* renderer, bool show, const color4b_t& color, const CPolylines2i& set)
+{
+    if (!show) return;
+    s_drawColor(renderer, color);
+    s_drawPolylines(renderer, set);
+}
+
+// Labels lean away from the map's edge they are nearer to: westwards from
+// markers east of Greenwich, eastwards from markers west of it.
+void s_drawLabels(SdlFont* font, const SDL_Rect* rects, unsigned count)
+{
+    const color4b_t& c = g_var.obj.label.color;
+    SDL_SetTextureColorMod(font->texture->texture, c.r, c.g, c.b);
+    const int mode = g_var.obj.label.show;
+    const int cw = font->dst.w;
+    const int ch = font->dst.h;
+    char name[kObjNameSize];
+    unsigned i = 0;
+    for (object_t* o = g_objs.m_head; o && i < count; o = o->next, ++i) {
+        if (mode != 1 && o != g_var.sel.obj) continue;
+        obj_name(name, o, sizeof name);
+        const SDL_Rect& r = rects[i];
+        const float lon = 180.0f * g_objs.m_points[i].x / kPi;
+        const int n = static_cast<int>(std::strlen(name));
+        const int x = lon < 0.0f ? r.x : r.x + r.w - n * cw;
+        font->RenderStr(x, r.y - 1 - ch, name);
+    }
+}
+
+void s_drawPath(SDL_Renderer* renderer)
+{
+    if (g_path.polylines) {
+        if (g_opS.numPoints < 2) return;
+        s_drawColor(renderer, g_var.path.color);
+        s_drawPolylines(renderer, g_opS);
+    }
+    else {
+        if (g_opMP.numPoints < 1 || !g_opRectsS) return;
+        s_drawColor(renderer, g_var.path.color);
+        SDL_RenderFillRects(renderer, g_opRectsS, static_cast<int>(g_opMP.numPoints));
+    }
+}
+
+}  // namespace
+
+void PlotView::Render(SDL_Renderer* renderer)
+{
+    // The whole window, before the viewport narrows the drawing to the view.
+    s_drawColor(renderer, g_var.plot.bg_color);
+    SDL_RenderClear(renderer);
+    SDL_RenderSetViewport(renderer, &rect);
+
+    // This order is the layering: grid, coastlines, markers, labels, path.
+    s_drawItem(renderer, g_var.lat.show, g_var.lat.color, g_latLinesS);
+    s_drawItem(renderer, g_var.lon.show, g_var.lon.color, g_lonLinesS);
+    s_drawItem(renderer, g_var.lines.show, g_var.lines.color, g_coastlinesS);
+
+    const unsigned count = g_objs.m_count;
+    if (count > 0 && g_orbRectsS && g_objs.m_points) {
+        s_drawColor(renderer, g_var.obj.color);
+        SDL_RenderFillRects(renderer, g_orbRectsS, static_cast<int>(count));
+        if (g_var.obj.label.show != 0 && font && font->texture) s_drawLabels(font, g_orbRectsS, count);
+    }
+
+    if (g_var.sel.obj && g_var.path.show != 0) s_drawPath(renderer);
+
+    SDL_RenderSetViewport(renderer, nullptr);
+}
+
+void PlotView::SetRect(SDL_Rect const* r)
+{
+    rect = *r;
+    UpdateScreenRect();
+}
+
+void PlotView::UpdateScreenRect()
+{
+    const int p = g_var.plot.padding;
+    SDL_Rect area{p, p, rect.w - 2 * p, rect.h - 2 * p};
+    set_screen_rect(&area);
+}
+
+object_t* PlotView::NearestObj(int x, int y)
+{
+    if (g_objs.m_count == 0 || !g_oePtsS) return nullptr;
+    int best = kFarthest;
+    object_t* result = nullptr;
+    unsigned i = 0;
+    for (object_t* o = g_objs.m_head; o && i < g_objs.m_count; o = o->next, ++i) {
+        // In double: screen points lie up to 2^24 pixels out and a click
+        // anywhere in int, so the square would overflow an int. Exact
+        // while the distance stays under 2^26 pixels.
+        const double dx = static_cast<double>(g_oePtsS[i].x) - x;
+        const double dy = static_cast<double>(g_oePtsS[i].y) - y;
+        const double d = std::sqrt(dx * dx + dy * dy);
+        // d < best exactly when its truncation is; only then does it fit an int.
+        if (d < best) {  // earlier satellites win ties
+            result = o;
+            best = static_cast<int>(d);
+        }
+    }
+    return result;
+}
