@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <type_traits>
 
 #include "orbit/ov_obj.h"
@@ -47,24 +48,34 @@ void s_drawItem(SDL_Renderer* renderer, bool show, const color4b_t& color, const
 
 // Labels lean away from the map's edge they are nearer to: westwards from
 // markers east of Greenwich, eastwards from markers west of it.
+void s_drawLabel(SdlFont* font, object_t* obj, unsigned i, const SDL_Rect& r)
+{
+    char name[kObjNameSize];
+    obj_name(name, obj, sizeof name);
+    const float lon = 180.0f * g_objs.m_points[i].x / kPi;
+    const int n = static_cast<int>(std::strlen(name));
+    const int x = lon < 0.0f ? r.x : r.x + r.w - n * font->dst.w;
+    font->RenderStr(x, r.y - 1 - font->dst.h, name);
+}
+
 void s_drawLabels(SdlFont* font, const SDL_Rect* rects, unsigned count)
 {
     const color4b_t& c = g_var.obj.label.color;
     SDL_SetTextureColorMod(font->texture->texture, c.r, c.g, c.b);
-    const int mode = g_var.obj.label.show;
-    const int cw = font->dst.w;
-    const int ch = font->dst.h;
-    char name[kObjNameSize];
-    unsigned i = 0;
-    for (object_t* o = g_objs.m_head; o && i < count; o = o->next, ++i) {
-        if (mode != 1 && o != g_var.sel.obj) continue;
-        obj_name(name, o, sizeof name);
-        const SDL_Rect& r = rects[i];
-        const float lon = 180.0f * g_objs.m_points[i].x / kPi;
-        const int n = static_cast<int>(std::strlen(name));
-        const int x = lon < 0.0f ? r.x : r.x + r.w - n * cw;
-        font->RenderStr(x, r.y - 1 - ch, name);
+    if (g_var.obj.label.show == 1) {
+        unsigned i = 0;
+        for (object_t* o = g_objs.m_head; o && i < count; o = o->next, ++i) s_drawLabel(font, o, i, rects[i]);
+        return;
     }
+    // The selected satellite's slot in the point array is its place in the
+    // list, which spares a walk over the whole catalogue every frame.
+    object_t* sel = g_var.sel.obj;
+    const std::less<const point2f_t*> before;
+    if (!sel || !sel->point || before(sel->point, g_objs.m_points) ||
+        !before(sel->point, g_objs.m_points + count))
+        return;
+    const unsigned i = static_cast<unsigned>(sel->point - g_objs.m_points);
+    s_drawLabel(font, sel, i, rects[i]);
 }
 
 void s_drawPath(SDL_Renderer* renderer)
@@ -127,14 +138,14 @@ object_t* PlotView::NearestObj(int x, int y)
     object_t* result = nullptr;
     unsigned i = 0;
     for (object_t* o = g_objs.m_head; o && i < g_objs.m_count; o = o->next, ++i) {
-        // In double: screen points lie up to 2^24 pixels out and a click
-        // anywhere in int, so the square would overflow an int. Exact
-        // while the distance stays under 2^26 pixels.
+        // In double: points lie up to 2^24 pixels out and a click anywhere
+        // in int, too far for an int square; exact below 2^26 pixels.
         const double dx = static_cast<double>(g_oePtsS[i].x) - x;
         const double dy = static_cast<double>(g_oePtsS[i].y) - y;
         const double d = std::sqrt(dx * dx + dy * dy);
-        // d < best exactly when its truncation is; only then does it fit an int.
-        if (d < best) {  // earlier satellites win ties
+        // Against a whole best, d compares as its truncation does, and it
+        // fits an int once it is below best. Equal distances keep the earlier.
+        if (d < best) {
             result = o;
             best = static_cast<int>(d);
         }

@@ -118,14 +118,18 @@ TEST_F(PlotViewTest, LabelsLeanAwayFromGreenwichAndAreCutAtTheTop)
 
 TEST_F(PlotViewTest, LabelModesNoneAllOrTheSelectedOnly)
 {
-    for (unsigned i = 0; i < 3; ++i) place(i, {150 + 200 * int(i), 60, 3, 3});
+    const unsigned last = g_objs.m_count - 1;  // the end of the list is no special case
+    place(0, {150, 60, 3, 3});
+    place(1, {350, 60, 3, 3});
+    place(last, {550, 60, 3, 3});
     struct Case {
         int mode;
         unsigned selected;
         const char* labelled;
     };
-    const Case cases[] = {
-        {0, 36086, "000"}, {1, 0, "111"}, {1, 36086, "111"}, {2, 36086, "010"}, {2, 0, "000"}};
+    const unsigned lastCat = obj_catnum(g_objs.Last());
+    const Case cases[] = {{0, 36086, "000"}, {1, 0, "111"},       {1, 36086, "111"},
+                          {2, 36086, "010"}, {2, lastCat, "001"}, {2, 0, "000"}};
     for (const Case& k : cases) {
         g_var.obj.label.show = k.mode;
         select(k.selected);
