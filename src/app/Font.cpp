@@ -6,7 +6,8 @@
 #include "sdl/SdlSurface.h"
 #include "settings/ov_app.h"
 
-bool Font::Load(const char* name, SDL_Renderer* renderer) {
+bool Font::Load(const char* name, SDL_Renderer* renderer)
+{
     char path[261];
     SdlSurface sheet;
     if (make_support_file_name(path, name)) sheet.LoadBmp(path);

@@ -7,7 +7,8 @@
 
 SdlFont::~SdlFont() { Delete(); }
 
-bool SdlFont::Create(SdlSurface& surface, SDL_Renderer* renderer) {
+bool SdlFont::Create(SdlSurface& surface, SDL_Renderer* renderer)
+{
     if (!surface.surface || !surface.ConvertFormat(SDL_PIXELFORMAT_RGBA8888, 0)) return false;
     // Black is transparent, so only the glyph pixels show.
     SDL_SetColorKey(surface.surface, SDL_TRUE, SDL_MapRGB(surface.surface->format, 0, 0, 0));
@@ -19,14 +20,16 @@ bool SdlFont::Create(SdlSurface& surface, SDL_Renderer* renderer) {
     return true;
 }
 
-void SdlFont::RenderChar(int x, int y, int c) {
+void SdlFont::RenderChar(int x, int y, int c)
+{
     if (!texture || !texture->texture) return;
     dst.x = x;
     dst.y = y;
     SDL_RenderCopy(texture->renderer, texture->texture, &src[c & 0xFF], &dst);
 }
 
-void SdlFont::RenderStr(int x, int y, const char* s) {
+void SdlFont::RenderStr(int x, int y, const char* s)
+{
     if (!texture || !texture->texture) return;
     dst.x = x;
     dst.y = y;
@@ -41,7 +44,8 @@ void SdlFont::RenderStr(int x, int y, const char* s) {
     }
 }
 
-void SdlFont::RenderChars(int x, int y, const void* data, unsigned int n) {
+void SdlFont::RenderChars(int x, int y, const void* data, unsigned int n)
+{
     if (!texture || !texture->texture) return;
     dst.x = x;
     dst.y = y;
@@ -52,17 +56,31 @@ void SdlFont::RenderChars(int x, int y, const void* data, unsigned int n) {
     }
 }
 
-void SdlFont::SetSize(int code) {
+void SdlFont::SetSize(int code)
+{
     switch (code) {
-    case 0x101: dst.w = cellW; dst.h = cellH; break;
-    case 0x102: dst.w = cellW; dst.h = 2 * cellH; break;
-    case 0x201: dst.w = 2 * cellW; dst.h = cellH; break;
-    case 0x202: dst.w = 2 * cellW; dst.h = 2 * cellH; break;
+    case 0x101:
+        dst.w = cellW;
+        dst.h = cellH;
+        break;
+    case 0x102:
+        dst.w = cellW;
+        dst.h = 2 * cellH;
+        break;
+    case 0x201:
+        dst.w = 2 * cellW;
+        dst.h = cellH;
+        break;
+    case 0x202:
+        dst.w = 2 * cellW;
+        dst.h = 2 * cellH;
+        break;
     default: break;
     }
 }
 
-void SdlFont::UpdateCharInfo() {
+void SdlFont::UpdateCharInfo()
+{
     if (!texture) return;
     cellW = texture->width / 16;
     cellH = texture->height / 16;
@@ -79,11 +97,13 @@ void SdlFont::UpdateCharInfo() {
     }
 }
 
-void SdlFont::RenderTexture(int x, int y) {
+void SdlFont::RenderTexture(int x, int y)
+{
     if (texture) texture->RenderCopy(x, y);
 }
 
-void SdlFont::Delete() {
+void SdlFont::Delete()
+{
     if (texture && owned) {
         delete texture;
         texture = nullptr;

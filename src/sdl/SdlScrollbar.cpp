@@ -3,7 +3,8 @@
 
 #include <cstdint>
 
-void SdlScrollbar::Render(SDL_Renderer* renderer) {
+void SdlScrollbar::Render(SDL_Renderer* renderer)
+{
     SDL_RenderSetViewport(renderer, &rect);
     if (fillBg) Fill(renderer, &bgColor);
     SDL_SetRenderDrawColor(renderer, fgColor.r, fgColor.g, fgColor.b, fgColor.a);
@@ -11,26 +12,30 @@ void SdlScrollbar::Render(SDL_Renderer* renderer) {
     SDL_RenderSetViewport(renderer, nullptr);
 }
 
-void SdlScrollbar::SetRange(int lo, int hi) {
+void SdlScrollbar::SetRange(int lo, int hi)
+{
     if (lo == min && hi == max) return;
     min = lo;
     max = hi;
     UpdatePosRect();
 }
 
-void SdlScrollbar::SetPos(int p) {
+void SdlScrollbar::SetPos(int p)
+{
     if (p == pos) return;
     pos = p;
     UpdatePosRect();
 }
 
-void SdlScrollbar::SetPage(int p) {
+void SdlScrollbar::SetPage(int p)
+{
     if (p == page) return;
     page = p;
     UpdatePosRect();
 }
 
-void SdlScrollbarV::UpdatePosRect() {
+void SdlScrollbarV::UpdatePosRect()
+{
     thumb.x = 0;
     thumb.w = rect.w;
     int h = 0;

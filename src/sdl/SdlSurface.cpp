@@ -2,16 +2,19 @@
 // before they become textures.
 #include "sdl/SdlSurface.h"
 
-SdlSurface::~SdlSurface() {
+SdlSurface::~SdlSurface()
+{
     if (surface) SDL_FreeSurface(surface);
 }
 
-bool SdlSurface::LoadBmp(const char* path) {
+bool SdlSurface::LoadBmp(const char* path)
+{
     surface = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
     return surface != nullptr;
 }
 
-bool SdlSurface::LoadBmp(const void* mem, int size) {
+bool SdlSurface::LoadBmp(const void* mem, int size)
+{
     SDL_RWops* rw = SDL_RWFromConstMem(mem, size);
     if (!rw) return false;
     surface = SDL_LoadBMP_RW(rw, 0);
@@ -19,7 +22,8 @@ bool SdlSurface::LoadBmp(const void* mem, int size) {
     return surface != nullptr;
 }
 
-bool SdlSurface::ConvertFormat(unsigned int format, unsigned int flags) {
+bool SdlSurface::ConvertFormat(unsigned int format, unsigned int flags)
+{
     SDL_Surface* s = SDL_ConvertSurfaceFormat(surface, format, flags);
     if (!s) return false;
     SDL_FreeSurface(surface);

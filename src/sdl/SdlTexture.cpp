@@ -3,11 +3,13 @@
 
 #include "sdl/SdlSurface.h"
 
-SdlTexture::~SdlTexture() {
+SdlTexture::~SdlTexture()
+{
     if (texture) SDL_DestroyTexture(texture);
 }
 
-bool SdlTexture::Create(SdlSurface& surface, SDL_Renderer* r) {
+bool SdlTexture::Create(SdlSurface& surface, SDL_Renderer* r)
+{
     if (!surface.surface) return false;
     texture = SDL_CreateTextureFromSurface(r, surface.surface);
     if (!texture) return false;
@@ -17,17 +19,20 @@ bool SdlTexture::Create(SdlSurface& surface, SDL_Renderer* r) {
     return true;
 }
 
-void SdlTexture::RenderCopy(int x, int y) {
+void SdlTexture::RenderCopy(int x, int y)
+{
     SDL_Rect rc = {x, y, width, height};
     SDL_RenderCopy(renderer, texture, &rc, &rc);
 }
 
-uint32_t SdlTexture::Pixel32(unsigned int col, unsigned int row) {
+uint32_t SdlTexture::Pixel32(unsigned int col, unsigned int row)
+{
     if (!pixels) return 0;  // only a locked texture has pixels to read
     return static_cast<const uint32_t*>(pixels)[col + row * static_cast<unsigned>(pitch / 4)];
 }
 
-void SdlTexture::Init() {
+void SdlTexture::Init()
+{
     texture = nullptr;
     renderer = nullptr;
     width = height = 0;
@@ -35,7 +40,8 @@ void SdlTexture::Init() {
     pitch = 0;
 }
 
-void SdlTexture::Destroy() {
+void SdlTexture::Destroy()
+{
     if (texture) SDL_DestroyTexture(texture);
     Init();
 }

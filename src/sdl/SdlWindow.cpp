@@ -7,12 +7,14 @@ namespace {
 constexpr int kTitleBarGuess = 32;  // when SDL cannot tell the top border
 }
 
-SdlWindow::~SdlWindow() {
+SdlWindow::~SdlWindow()
+{
     if (renderer) SDL_DestroyRenderer(renderer);
     if (window) SDL_DestroyWindow(window);
 }
 
-int SdlWindow::Create(const char* title, SDL_Rect* rect, unsigned int windowFlags, unsigned int rendererFlags) {
+int SdlWindow::Create(const char* title, SDL_Rect* rect, unsigned int windowFlags, unsigned int rendererFlags)
+{
     window = SDL_CreateWindow(title, rect->x, rect->y, rect->w, rect->h, windowFlags);
     if (!window) return save_sdl_err(0, 101);
     renderer = SDL_CreateRenderer(window, -1, rendererFlags);
@@ -20,12 +22,14 @@ int SdlWindow::Create(const char* title, SDL_Rect* rect, unsigned int windowFlag
     return 0;
 }
 
-void SdlWindow::GetClientRect(SDL_Rect* r) {
+void SdlWindow::GetClientRect(SDL_Rect* r)
+{
     SDL_GetWindowPosition(window, &r->x, &r->y);
     SDL_GetWindowSize(window, &r->w, &r->h);
 }
 
-void SdlWindow::GetPos(int* x, int* y) {
+void SdlWindow::GetPos(int* x, int* y)
+{
     SDL_GetWindowPosition(window, x, y);
     int top, left, bottom, right;
     if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) return;
@@ -33,7 +37,8 @@ void SdlWindow::GetPos(int* x, int* y) {
     *y -= top;
 }
 
-void SdlWindow::GetSize(int* w, int* h) {
+void SdlWindow::GetSize(int* w, int* h)
+{
     SDL_GetWindowSize(window, w, h);
     int top, left, bottom, right;
     if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) return;
@@ -41,19 +46,22 @@ void SdlWindow::GetSize(int* w, int* h) {
     *h += top + bottom;
 }
 
-void SdlWindow::SetPos(int x, int y) {
+void SdlWindow::SetPos(int x, int y)
+{
     int top, left, bottom, right;
     if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) return;
     SDL_SetWindowPosition(window, x + left, y + top);
 }
 
-void SdlWindow::SetSize(int w, int h) {
+void SdlWindow::SetSize(int w, int h)
+{
     int top, left, bottom, right;
     if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) return;
     SDL_SetWindowSize(window, w - left - right, h - top - bottom);
 }
 
-bool SdlWindow::SetPosInDisplayBounds() {
+bool SdlWindow::SetPosInDisplayBounds()
+{
     int display = SDL_GetWindowDisplayIndex(window);
     if (display < 0) return false;
     SDL_Rect bounds;

@@ -11,7 +11,8 @@ char s_sdlMsg[1024];
 uint32_t s_tick;
 }  // namespace
 
-int save_sdl_err(int sdlCode, int appCode) {
+int save_sdl_err(int sdlCode, int appCode)
+{
     if (s_sdlErr == 108) {
         s_sdlErr = sdlCode;
         SDL_strlcpy(s_sdlMsg, SDL_GetError(), sizeof s_sdlMsg);
@@ -19,21 +20,24 @@ int save_sdl_err(int sdlCode, int appCode) {
     return appCode;
 }
 
-const char* get_sdl_err(int* sdlCode) {
+const char* get_sdl_err(int* sdlCode)
+{
     *sdlCode = s_sdlErr;
     return s_sdlMsg;
 }
 
 void sdl_tick() { s_tick = SDL_GetTicks(); }
 
-unsigned sdl_tock() {
+unsigned sdl_tock()
+{
     uint32_t now = SDL_GetTicks();
     uint32_t dt = now - s_tick;  // unsigned: a wrap of the counter still gives the true span
     s_tick = now;
     return dt;
 }
 
-SDL_Surface* sdl_surface_from_bmp_mem(const void* mem, int size) {
+SDL_Surface* sdl_surface_from_bmp_mem(const void* mem, int size)
+{
     SDL_RWops* rw = SDL_RWFromConstMem(mem, size);
     if (!rw) return nullptr;
     SDL_Surface* s = SDL_LoadBMP_RW(rw, 0);

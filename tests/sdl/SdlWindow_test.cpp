@@ -12,7 +12,8 @@ protected:
 };
 }  // namespace
 
-TEST_F(SdlWindowTest, CreatesAWindowWithItsRendererAtTheGivenRectangle) {
+TEST_F(SdlWindowTest, CreatesAWindowWithItsRendererAtTheGivenRectangle)
+{
     SdlWindow w;
     SDL_Rect r = {40, 50, 320, 200};
     ASSERT_EQ(w.Create("t", &r, SDL_WINDOW_HIDDEN, SDL_RENDERER_SOFTWARE), 0);
@@ -25,7 +26,8 @@ TEST_F(SdlWindowTest, CreatesAWindowWithItsRendererAtTheGivenRectangle) {
     EXPECT_EQ(got.h, 200);
 }
 
-TEST_F(SdlWindowTest, ARendererNoDriverOffersIsReportedAndTheWindowKept) {
+TEST_F(SdlWindowTest, ARendererNoDriverOffersIsReportedAndTheWindowKept)
+{
     int code = -1;
     get_sdl_err(&code);
     bool fresh = code == 108;  // only the process's first failure is kept
@@ -40,23 +42,10 @@ TEST_F(SdlWindowTest, ARendererNoDriverOffersIsReportedAndTheWindowKept) {
     }
 }
 
-TEST_F(SdlWindowTest, AWindowTheDriverCannotMakeIsReported) {
+TEST_F(SdlWindowTest, AWindowTheDriverCannotMakeIsReported)
+{
     SdlWindow w;
     SDL_Rect r = {0, 0, 100, 100};
     EXPECT_EQ(w.Create("t", &r, SDL_WINDOW_HIDDEN | SDL_WINDOW_VULKAN, SDL_RENDERER_SOFTWARE), 101);
     EXPECT_EQ(w.window, nullptr);
-}
-
-TEST_F(SdlWindowTest, ATitleBarAboveTheDisplayIsBroughtBack) {
-    SdlWindow w;
-    SDL_Rect r = {30, 100, 200, 100};
-    ASSERT_EQ(w.Create("t", &r, SDL_WINDOW_HIDDEN, SDL_RENDERER_SOFTWARE), 0);
-    EXPECT_FALSE(w.SetPosInDisplayBounds());
-    SDL_SetWindowPosition(w.window, 30, -400);
-    EXPECT_TRUE(w.SetPosInDisplayBounds());
-    int x, y;
-    SDL_GetWindowPosition(w.window, &x, &y);
-    EXPECT_EQ(x, 30);
-    EXPECT_GE(y, 0);
-    EXPECT_FALSE(w.SetPosInDisplayBounds());
 }

@@ -2,7 +2,8 @@
 // renderer, pixels read back, and glyph sheets drawn to order.
 #include "sdl_env.h"
 
-void SdlTest::SetUp() {
+void SdlTest::SetUp()
+{
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     window = SDL_CreateWindow("test", 0, 0, 200, 100, SDL_WINDOW_HIDDEN);
     ASSERT_NE(window, nullptr) << SDL_GetError();
@@ -12,20 +13,23 @@ void SdlTest::SetUp() {
     SDL_RenderClear(renderer);
 }
 
-void SdlTest::TearDown() {
+void SdlTest::TearDown()
+{
     if (renderer) SDL_DestroyRenderer(renderer);
     if (window) SDL_DestroyWindow(window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-uint32_t SdlTest::pixel(int x, int y) {
+uint32_t SdlTest::pixel(int x, int y)
+{
     uint32_t p = 0;
     SDL_Rect r = {x, y, 1, 1};
     SDL_RenderReadPixels(renderer, &r, SDL_PIXELFORMAT_ARGB8888, &p, 4);
     return p;
 }
 
-SDL_Surface* make_sheet(int w, int h, std::initializer_list<int> codes) {
+SDL_Surface* make_sheet(int w, int h, std::initializer_list<int> codes)
+{
     SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 24, SDL_PIXELFORMAT_RGB24);
     SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
     int cw = w / 16, ch = h / 16;
