@@ -3,50 +3,25 @@
 // and reprojecting everything after a projection change.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <system_error>
-
-#include "orbit/ov_obj.h"
+#include "catalogue_scene.h"
 #include "pipeline/data.h"
 #include "pipeline/map_projection.h"
 #include "pipeline/raw_data.h"
 #include "pipeline/screen_data.h"
 #include "settings/var.h"
-#include "settings/var_set.h"
 
 namespace {
 
-constexpr int64_t kMay8 = 63913795200000000LL;  // 2026-05-08 00:00 UTC, a day after the epochs
-
-// An object list naming the published catalogue, in a scratch folder that
-// goes with its contents when the run ends; the whole pipeline built on it.
-struct Scene {
-    std::string dir;
+// The whole pipeline on the catalogue, fitted to a full-screen view with
+// the first satellite's path.
+struct Scene : CatalogueScene {
     Scene()
     {
-        char name[] = "/tmp/pipeline_bench_XXXXXX";
-        if (!mkdtemp(name)) std::abort();
-        dir = name;
-        const std::string list = dir + "/datamgr.txt";
-        std::ofstream(list, std::ios::binary) << OV_TEST_DATA_DIR << "/elements/active-2026-05.txt\n";
-        obj_pin_clock(kMay8);
-        var_set_obj_data(list.c_str());
-        var_set_lines_data(OV_TEST_DATA_DIR "/../../data/world.dat");
-        init_data(0xF0FF);
-        update_data(0x10FF);
         SDL_Rect r{10, 10, 1900, 1060};  // a 1920 x 1080 view less its padding
         set_screen_rect(&r);
         g_var.sel.obj = g_objs.m_head;
         g_path.Reset();
         update_data(DATA_PROJECTED | DATA_PATH);
-    }
-    ~Scene()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
     }
     // Every point that a full update projects and maps.
     static double points()

@@ -5,29 +5,24 @@
 
 #include <SDL.h>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <system_error>
 
+#include "catalogue_scene.h"
 #include "app/Font.h"
 #include "app/PlotView.h"
 #include "orbit/ov_obj.h"
 #include "pipeline/data.h"
 #include "pipeline/raw_data.h"
 #include "settings/var.h"
-#include "settings/var_set.h"
 
 namespace {
 
-constexpr int64_t kMay8 = 63913795200000000LL;  // 2026-05-08 00:00 UTC, a day after the epochs
 constexpr int kW = 1920;
 constexpr int kH = 1080;
 
 // The pipeline over the catalogue, drawn by a map view that fills a hidden
 // window with a software renderer, as the program draws it.
-struct Scene {
-    std::string dir;
+struct Scene : CatalogueScene {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     Font font;
@@ -36,17 +31,6 @@ struct Scene {
     Scene()
     {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
-        char name[] = "/tmp/view_bench_XXXXXX";
-        if (!mkdtemp(name)) std::abort();
-        dir = name;
-        const std::string list = dir + "/datamgr.txt";
-        std::ofstream(list, std::ios::binary) << OV_TEST_DATA_DIR << "/elements/active-2026-05.txt\n";
-        obj_pin_clock(kMay8);
-        var_set_obj_data(list.c_str());
-        var_set_lines_data(OV_TEST_DATA_DIR "/../../data/world.dat");
-        init_data(0xF0FF);
-        update_data(0x10FF);
-
         if (SDL_Init(SDL_INIT_VIDEO) != 0) std::abort();
         window = SDL_CreateWindow("view_bench", 0, 0, kW, kH, SDL_WINDOW_HIDDEN);
         renderer = window ? SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE) : nullptr;
@@ -68,8 +52,6 @@ struct Scene {
         SDL_DestroyRenderer(renderer);
         SDL_DestroyWindow(window);
         SDL_Quit();
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
     }
     // Label mode and path mode as the settings and the map window's p key
     // would leave them.
