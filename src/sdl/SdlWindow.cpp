@@ -7,10 +7,14 @@ namespace {
 constexpr int kTitleBarGuess = 32;  // when SDL cannot tell the top border
 }
 
-SdlWindow::~SdlWindow()
+SdlWindow::~SdlWindow() { Destroy(); }
+
+void SdlWindow::Destroy()
 {
     if (renderer) SDL_DestroyRenderer(renderer);
     if (window) SDL_DestroyWindow(window);
+    renderer = nullptr;
+    window = nullptr;
 }
 
 int SdlWindow::Create(const char* title, SDL_Rect* rect, unsigned int windowFlags, unsigned int rendererFlags)

@@ -15,6 +15,8 @@ public:
 
     // 0, 101 (window) or 102 (renderer; the window is kept).
     int Create(const char* title, SDL_Rect* rect, unsigned int windowFlags, unsigned int rendererFlags);
+    // The renderer, then the window; both are forgotten.
+    void Destroy();
     // Client area position and size, borders excluded.
     void GetClientRect(SDL_Rect* r);
     // Outer frame, borders included where SDL can tell them.

@@ -2,6 +2,7 @@
 // rule, and the id setters through which the console changes settings.
 #include "settings/var_set.h"
 
+#include "app/MainWin.h"
 #include "foundation/ov_fsys.h"
 #include "foundation/ov_str.h"
 #include "pipeline/data.h"
@@ -85,9 +86,20 @@ bool var_set_color(int id, const color4b_t& value)
 bool var_set_int(int id, int value)
 {
     switch (id) {
-    case VAR_INFO_POS: return var_set_info_pos(value);
-    case VAR_INFO_SHOW: return var_set_info_show(value);
-    case VAR_PLOT_PADDING: return var_set_plot_padding(value);
+    case VAR_INFO_POS:
+        if (!var_set_info_pos(value)) return false;
+        win.info.SetVertical((g_var.info.pos & 1) != 0);
+        win.UpdateChildRects();
+        return true;
+    case VAR_INFO_SHOW:
+        var_set_info_show(value);
+        win.info.visible = g_var.info.show;
+        win.UpdateChildRects();
+        return true;
+    case VAR_PLOT_PADDING:
+        if (!var_set_plot_padding(value)) return false;
+        win.plot.UpdateScreenRect();
+        return true;
     case VAR_LAT_SHOW: return var_set_lat_show(value != 0);
     case VAR_LON_SHOW: return var_set_lon_show(value != 0);
     case VAR_LINES_SHOW: return var_set_lines_show(value != 0);
@@ -125,11 +137,18 @@ bool var_set_str(int id, const char* text)
         g_var.sel.obj = nullptr;
         free_data(0xF000 | DATA_OBJS);
         init_data(0xF000 | DATA_OBJS);
+        win.SelObj(g_var.sel.catnum);
         break;
-    case VAR_OBJ_LABEL_FONT: var_set_obj_label_font(text); break;
+    case VAR_OBJ_LABEL_FONT:
+        var_set_obj_label_font(text);
+        win.UpdateObjLabelFont();
+        break;
     case VAR_USER_APP_PATH: var_set_user_app_path(text); break;
     case VAR_USER_DATA_PATH: var_set_user_data_path(text); break;
-    case VAR_WIN_FONT: var_set_win_font(text); break;
+    case VAR_WIN_FONT:
+        var_set_win_font(text);
+        win.UpdateFont();
+        break;
     default: break;
     }
     return true;

@@ -1,0 +1,156 @@
+// The program's body: start-up, the one event loop and shutdown.
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "app/MainWin.h"
+#include "pipeline/data.h"
+#include "sdl/ov_sdl.h"
+#include "settings/var_file.h"
+
+MainWin win;
+
+namespace {
+
+constexpr Uint16 kModMask = KMOD_SHIFT | KMOD_CTRL | KMOD_ALT | KMOD_GUI;
+constexpr Uint32 kToggleGapMs = 300;
+constexpr Uint32 kPassDelayMs = 50;
+
+// The console window; none until the console exists.
+SDL_Window* s_conWindow() { return nullptr; }
+
+// Key repeats pass the same test, so holding the key toggles slowly.
+bool can_toggle_console()
+{
+    static Uint32 s_ticks = 0;
+    if (s_ticks != 0 && SDL_GetTicks() - s_ticks <= kToggleGapMs) return false;
+    s_ticks = SDL_GetTicks();
+    return true;
+}
+
+void s_applyToggle(SDL_Window* con)
+{
+    if (!con) return;
+    if ((SDL_GetWindowFlags(con) & SDL_WINDOW_SHOWN) == 0) {
+        SDL_ShowWindow(con);
+    }
+    else if (SDL_GetKeyboardFocus() == con) {
+        SDL_HideWindow(con);
+    }
+    else {
+        SDL_RaiseWindow(con);
+        SDL_SetWindowInputFocus(con);
+    }
+}
+
+bool s_shown(SDL_Window* w) { return w && (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) != 0; }
+
+// Hidden and not minimised; a window that does not exist is closed too.
+bool s_closed(SDL_Window* w)
+{
+    if (!w) return true;
+    return (SDL_GetWindowFlags(w) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) == SDL_WINDOW_HIDDEN;
+}
+
+bool s_isWindow(Uint32 id, SDL_Window* w) { return w && SDL_GetWindowID(w) == id; }
+
+// Sets quit on a quit event and toggle on an accepted backquote.
+void s_route(const SDL_Event& e, bool& quit, bool& toggle)
+{
+    switch (e.type) {
+    case SDL_QUIT: quit = true; break;
+    case SDL_WINDOWEVENT:
+        if (s_isWindow(e.window.windowID, win.window.window)) win.WindowEvent(e.window);
+        break;
+    case SDL_KEYDOWN:
+        if (e.key.keysym.sym == SDLK_BACKQUOTE && (e.key.keysym.mod & kModMask) == 0) {
+            if (can_toggle_console()) toggle = true;
+        }
+        else if (s_isWindow(e.key.windowID, win.window.window)) {
+            win.KeyDownEvent(e.key);
+        }
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (s_isWindow(e.button.windowID, win.window.window)) win.MouseButtonEvent(e.button);
+        break;
+    default: break;
+    }
+}
+
+// One pass; false when the loop is to end.
+bool s_pass(bool& toggle)
+{
+    bool quit = false;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) s_route(e, quit, toggle);
+    const unsigned dt = sdl_tock();
+    tick_data(dt);
+    win.Animate(dt);
+    if (s_shown(win.window.window)) {
+        win.Render();
+        // Applied only while the map window is shown.
+        if (toggle) {
+            s_applyToggle(s_conWindow());
+            toggle = false;
+        }
+    }
+    const bool closed = s_closed(win.window.window) && s_closed(s_conWindow());
+    SDL_Delay(kPassDelayMs);
+    return !quit && !closed;
+}
+
+void s_showError(int code)
+{
+    char text[2048];
+    int n = std::snprintf(text, sizeof text, "Error %d", code);
+    if (code >= 100 && code <= 107) {
+        int sdlCode = 0;
+        const char* msg = get_sdl_err(&sdlCode);
+        const size_t used = static_cast<size_t>(n);
+        if (sdlCode != 0)
+            std::snprintf(text + used, sizeof text - used, "\n\nSDL Error %d:\n%s", sdlCode, msg);
+        else
+            std::snprintf(text + used, sizeof text - used, "\n\nSDL Error:\n%s", msg);
+    }
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Orbivane", text, nullptr);
+}
+
+// Start-up up to the loop; the code says how far it got.
+int s_startup()
+{
+    var_load();
+    init_data(0xF000 | 0xFF);
+    update_data(DATA_RAW | 0xFF);
+    const int r = SDL_Init(SDL_INIT_VIDEO);
+    if (r != 0) return save_sdl_err(r, 100);
+    return win.Create();
+}
+
+// The settings file is written whatever happened before.
+void s_shutdown(int code)
+{
+    // Nothing was created when SDL did not start.
+    if (code != 100) {
+        win.Destroy();
+        SDL_Quit();
+    }
+    free_data(0xF000 | 0xFF);
+    var_save();
+    if (code != 0) s_showError(code);
+}
+
+}  // namespace
+
+int SDL_main(int, char*[])
+{
+    const int code = s_startup();
+    if (code == 0) {
+        sdl_tick();
+        bool toggle = false;
+        while (s_pass(toggle)) {
+        }
+    }
+    s_shutdown(code);
+    return 0;
+}
