@@ -1,0 +1,60 @@
+// Processes of the end-to-end tests: a private X server, the program and the
+// X tools that drive it, each ended with its process group however a test ends.
+#pragma once
+
+#include <sys/types.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+using Strings = std::vector<std::string>;
+
+// A child in its own process group, so that whatever it forks (SDL shows its
+// message box from a forked child) goes with it.
+class Proc {
+public:
+    // Output and error go to out and err (/dev/null for -1); keep is passed
+    // on as descriptor 3.
+    Proc(const Strings& argv, const Strings& env, const std::string& dir = "/", int out = -1, int err = -1,
+         int keep = -1);
+    ~Proc();
+    Proc(const Proc&) = delete;
+    Proc& operator=(const Proc&) = delete;
+
+    bool Running();
+    // The exit code (128 plus the signal for a killed child), or none when
+    // it still runs at the deadline.
+    std::optional<int> Wait(int timeoutMs);
+    void Signal(int sig);
+    // SIGTERM to the group, then SIGKILL if it is not gone in two seconds.
+    void Stop();
+
+private:
+    pid_t m_pid = -1;
+    std::optional<int> m_code;
+};
+
+// This process's environment without the variables named in drop or set
+// by add, plus add.
+Strings environment(Strings drop, const Strings& add);
+
+// Polls done every 50 ms until it holds or the time is up.
+bool wait_until(const std::function<bool()>& done, int timeoutMs);
+
+// Xvfb on a display it picks itself, 1280x1024 at 24 bits.
+class XServer {
+public:
+    bool Start();
+    const std::string& display() const { return m_display; }
+    // Runs an X tool to its end: its output, or none when it failed or hung.
+    std::optional<std::string> Tool(const Strings& argv, int timeoutMs = 10000) const;
+    // The id of a top-level window with exactly this name, or empty.
+    std::string FindWindow(const std::string& name) const;
+
+private:
+    std::unique_ptr<Proc> m_proc;
+    std::string m_display;
+};
