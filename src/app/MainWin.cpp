@@ -13,16 +13,15 @@
 
 namespace {
 
-constexpr Uint16 kModMask = KMOD_SHIFT | KMOD_CTRL | KMOD_ALT | KMOD_GUI;  // locks and mode do not count
-constexpr int kPanelCols = 25;                                             // width of a side panel in cells
-constexpr int kPanelRows = 4;  // height of a top or bottom panel in cells
+constexpr int kPanelCols = 25;  // width of a side panel in cells
+constexpr int kPanelRows = 4;   // height of a top or bottom panel in cells
 
 enum class Mods { none, shift, other };
 
 // Shift means exactly one Shift key and nothing else.
 Mods s_mods(Uint16 mod)
 {
-    const Uint16 m = mod & kModMask;
+    const Uint16 m = mod & kKeyModMask;
     if (m == 0) return Mods::none;
     if (m == KMOD_LSHIFT || m == KMOD_RSHIFT) return Mods::shift;
     return Mods::other;
@@ -62,16 +61,7 @@ void MainWin::Destroy()
     window.Destroy();
 }
 
-int MainWin::LoadFonts()
-{
-    if (!font.Load(g_var.win.font, window.renderer)) return -1;
-    info.SetFont(&font.font);
-    msg.font = &font.font;
-    UpdateChildRects();
-    if (!labelFont.Load(g_var.obj.label.font, window.renderer)) return -1;
-    plot.font = &labelFont.font;
-    return 0;
-}
+int MainWin::LoadFonts() { return UpdateFont() && UpdateObjLabelFont() ? 0 : -1; }
 
 int MainWin::SetIcon()
 {

@@ -12,6 +12,9 @@
 
 struct object_t;
 
+// The modifiers a key binding looks at; lock keys and the mode key do not count.
+constexpr Uint16 kKeyModMask = KMOD_SHIFT | KMOD_CTRL | KMOD_ALT | KMOD_GUI;
+
 class MainWin {
 public:
     SdlWindow window;

@@ -12,7 +12,6 @@ MainWin win;
 
 namespace {
 
-constexpr Uint16 kModMask = KMOD_SHIFT | KMOD_CTRL | KMOD_ALT | KMOD_GUI;
 constexpr Uint32 kToggleGapMs = 300;
 constexpr Uint32 kPassDelayMs = 50;
 
@@ -63,7 +62,7 @@ void s_route(const SDL_Event& e, bool& quit, bool& toggle)
         if (s_isWindow(e.window.windowID, win.window.window)) win.WindowEvent(e.window);
         break;
     case SDL_KEYDOWN:
-        if (e.key.keysym.sym == SDLK_BACKQUOTE && (e.key.keysym.mod & kModMask) == 0) {
+        if (e.key.keysym.sym == SDLK_BACKQUOTE && (e.key.keysym.mod & kKeyModMask) == 0) {
             if (can_toggle_console()) toggle = true;
         }
         else if (s_isWindow(e.key.windowID, win.window.window)) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/font_1016pc.h"
+#include "sdl/ov_sdl.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ const std::vector<bool>& s_sheet()
 {
     static std::vector<bool> lit;
     if (!lit.empty()) return lit;
-    SDL_Surface* bmp = SDL_LoadBMP_RW(SDL_RWFromConstMem(font_1016pc_mem, font_1016pc_size), 1);
+    SDL_Surface* bmp = sdl_surface_from_bmp_mem(font_1016pc_mem, font_1016pc_size);
     SDL_Surface* s = bmp ? SDL_ConvertSurfaceFormat(bmp, SDL_PIXELFORMAT_RGB888, 0) : nullptr;
     if (s && s->w == 16 * kCellW && s->h == 16 * kCellH) {
         for (int y = 0; y < s->h; ++y) {
