@@ -1,0 +1,1 @@
+#include "console/ConView.h"

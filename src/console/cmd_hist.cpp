@@ -1,0 +1,1 @@
+#include "console/cmdproc.h"

@@ -1,0 +1,1 @@
+#include "console/set_cmd.h"
