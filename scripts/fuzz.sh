@@ -10,7 +10,7 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 cmake --build build/fuzz -j "$(nproc)"
 work=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in fuzz_load_objs fuzz_manager_file fuzz_ini_file fuzz_var_load; do
+for target in fuzz_load_objs fuzz_manager_file fuzz_ini_file fuzz_var_load fuzz_cmdproc; do
   mkdir -p "$work/$target"
   cp -r "fuzz/corpus/$target/." "$work/$target/" 2>/dev/null || true
   echo "== $target: ${seconds}s"
