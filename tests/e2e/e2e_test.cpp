@@ -1,154 +1,20 @@
-// The built program end to end: started under its own X server with its
-// clock pinned, looked at through screenshots, driven by keys and clicks,
-// and judged by what it draws and by the settings file it leaves.
-#include <gtest/gtest.h>
-
+// The map window end to end: the built program started under its own X
+// server with its clock pinned, looked at through screenshots, driven by
+// keys and clicks, and judged by what it draws and the settings it leaves.
 #include <chrono>
 #include <cmath>
-#include <csignal>
-#include <fcntl.h>
 #include <filesystem>
-#include <iostream>
-#include <unistd.h>
 
-#include "TempDir.h"
-#include "catalogue/CObjects.h"
-#include "catalogue/load_objs.h"
+#include "app_fixture.h"
 #include "foundation/CIniFile.h"
-#include "orbit/OrbitConstants.h"
-#include "screen.h"
-#include "x_session.h"
 
 namespace {
 
-constexpr char kClock[] = "@2026-09-06 12:00:00";  // the program's clock starts here and runs on
-constexpr int64_t kClockUnix = 1788696000;         // the same instant
-constexpr int kWaitMs = 10000;                     // for a window, a frame or an exit
-constexpr double kPi = 3.14159265358979;
-
-const Rgb kGrid{0, 0, 255}, kCoast{0, 192, 64}, kMarker{255, 0, 0}, kWhite{255, 255, 255};
+const Rgb kCoast{0, 192, 64}, kWhite{255, 255, 255};
 const Rgb kPanel{24, 24, 24}, kValue{255, 255, 85};
 
 // The orbit path's yellow: its alpha is stored but the map draws without blending.
 bool s_path(Rgb p) { return p == Rgb{255, 255, 0}; }
-
-// The equirectangular map inside the frame of its outer grid lines.
-struct Map {
-    Box b;
-    int x(double lon) const
-    {
-        return b.x0 + static_cast<int>(std::lround((lon + 180) / 360 * (b.x1 - b.x0)));
-    }
-    int y(double lat) const { return b.y0 + static_cast<int>(std::lround((90 - lat) / 180 * (b.y1 - b.y0))); }
-};
-
-// Where the space station is after the program has run this long, in degrees,
-// from the same element set and propagator the program uses.
-std::pair<double, double> s_station(std::chrono::steady_clock::duration ran)
-{
-    CObjects objs;
-    load_objs(objs, OV_BIN_DIR "/stations-2026-09.txt");
-    object_t* iss = obj_find(25544, objs.m_head);
-    if (!iss) return {1000, 1000};
-    const auto us = std::chrono::duration_cast<std::chrono::microseconds>(ran).count();
-    obj_pin_clock(kClockUnix * 1000000 + us + orbit::kTicksAt1970);
-    point2f_t pt{0, 0};
-    obj_coord(&pt, iss, 0);
-    obj_unpin_clock();
-    return {pt.x * 180 / kPi, pt.y * 180 / kPi};
-}
-
-struct Setting {
-    const char *section, *key, *value;
-};
-
-void s_expectSaved(const std::string& file, std::initializer_list<Setting> settings)
-{
-    const CIniFile ini{file};
-    for (const auto& s : settings) {
-        std::string v = "(missing)";
-        ini.Get(s.section, s.key, v);
-        EXPECT_EQ(v, s.value) << "[" << s.section << "] " << s.key;
-    }
-}
-
-class Orbivane : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::filesystem::create_directories(home() + "/Documents");
-        ASSERT_TRUE(x.Start()) << "Xvfb did not start";
-    }
-
-    void TearDown() override
-    {
-        if (HasFailure()) std::cerr << "program output:\n" << read_file(tmp / "output.txt");
-    }
-
-    std::string home() const { return tmp / "home"; }
-    std::string ini() const { return home() + "/.local/share/Harrowind/Orbivane/Orbivane.ini"; }
-
-    // Starts the program and waits for its window. LeakSanitizer stays on,
-    // but unsymbolised: the symboliser it would start dies under libfaketime.
-    // Framebuffer acceleration is off because the GL driver it loads leaks
-    // at exit with stacks no suppression can name.
-    void Launch(const Strings& extra = {})
-    {
-        const int out = open((tmp / "output.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        Strings env{"HOME=" + home(),
-                    "DISPLAY=" + x.display(),
-                    "TZ=UTC",
-                    "LD_PRELOAD=" OV_FAKETIME_LIB,
-                    std::string("FAKETIME=") + kClock,
-                    "ASAN_OPTIONS=verify_asan_link_order=0:symbolize=0",
-                    "LSAN_OPTIONS=suppressions=" OV_LSAN_SUPP ":print_suppressions=0",
-                    "SDL_FRAMEBUFFER_ACCELERATION=0"};
-        env.insert(env.end(), extra.begin(), extra.end());
-        started = std::chrono::steady_clock::now();
-        app = std::make_unique<Proc>(Strings{OV_PROGRAM}, environment({"SDL_VIDEODRIVER"}, env), home(), out,
-                                     out);
-        close(out);
-        wait_until([&] { return !(window = x.FindWindow("Orbivane")).empty() || !app->Running(); }, kWaitMs);
-        ASSERT_FALSE(window.empty()) << "no window named Orbivane appeared";
-    }
-
-    Image Shot() const { return parse_xwd(x.Tool({OV_XWD, "-silent", "-id", window}).value_or("")); }
-
-    // Screenshots until one shows what done looks for; that one, or the last, in *img.
-    bool WaitFor(const std::function<bool(const Image&)>& done, Image* img = nullptr) const
-    {
-        Image last;
-        const bool ok = wait_until([&] { return (last = Shot()).w > 0 && done(last); }, kWaitMs);
-        if (img) *img = std::move(last);
-        return ok;
-    }
-
-    void Key(const std::string& key) const
-    {
-        ASSERT_TRUE(x.Tool({OV_XDOTOOL, "key", "--window", window, key})) << "key " << key;
-    }
-
-    void Click(int px, int py) const
-    {
-        ASSERT_TRUE(x.Tool({OV_XDOTOOL, "mousemove", "--window", window, std::to_string(px),
-                            std::to_string(py), "click", "1"}));
-    }
-
-    // SDL turns SIGTERM into a quit; the exit code, -1 if it does not end.
-    int Quit()
-    {
-        app->Signal(SIGTERM);
-        return app->Wait(kWaitMs).value_or(-1);
-    }
-
-    std::string Output() const { return read_file(tmp / "output.txt"); }
-
-    TempDir tmp{"ov_e2e"};
-    XServer x;
-    std::unique_ptr<Proc> app;  // declared after the server, so it ends first
-    std::string window;
-    std::chrono::steady_clock::time_point started;
-};
 
 TEST_F(Orbivane, ShowsTheStationWhereItIsAndSavesWhatTheKeysChanged)
 {
@@ -172,11 +38,11 @@ TEST_F(Orbivane, ShowsTheStationWhereItIsAndSavesWhatTheKeysChanged)
     const Box inMap{map.b.x0 - 1, map.b.y0 - 1, map.b.x1 + 1, map.b.y1 + 1};
     const auto red = [](Rgb p) { return p == kMarker; };
     EXPECT_EQ(count(img, inMap, red), count(img, img.all(), red)) << "every red marker lies on the map";
-    auto [lon, lat] = s_station(std::chrono::steady_clock::now() - started);
+    auto [lon, lat] = station_at(std::chrono::steady_clock::now() - started);
     EXPECT_TRUE(near(img, map.x(lon), map.y(lat), kMarker, 4))
         << "the space station's marker is red within 4 px of " << lat << " N " << lon << " E";
 
-    std::tie(lon, lat) = s_station(std::chrono::steady_clock::now() - started);
+    std::tie(lon, lat) = station_at(std::chrono::steady_clock::now() - started);
     ASSERT_NO_FATAL_FAILURE(Click(map.x(lon), map.y(lat)));
     EXPECT_TRUE(WaitFor([](const Image& i) { return shows_text(i, 110, 16, "25544", kValue); }, &img))
         << "the panel shows the station's catalogue number in yellow after the click";
@@ -215,12 +81,12 @@ TEST_F(Orbivane, ShowsTheStationWhereItIsAndSavesWhatTheKeysChanged)
 
     EXPECT_EQ(Quit(), 0);
     EXPECT_EQ(Output(), "") << "nothing printed";
-    s_expectSaved(ini(), {{"Plot", "Projection", "102"},
-                          {"Info", "Pos", "1"},
-                          {"Info", "Show", "0"},
-                          {"Object Label", "Show", "0"},
-                          {"Path", "Show", "0"},
-                          {"Object Selected", "Data", "25544"}});
+    expect_saved(ini(), {{"Plot", "Projection", "102"},
+                         {"Info", "Pos", "1"},
+                         {"Info", "Show", "0"},
+                         {"Object Label", "Show", "0"},
+                         {"Path", "Show", "0"},
+                         {"Object Selected", "Data", "25544"}});
 }
 
 TEST_F(Orbivane, ReportsABrokenVideoDriverInABoxAndStillSavesTheSettings)
@@ -237,7 +103,7 @@ TEST_F(Orbivane, ReportsABrokenVideoDriverInABoxAndStillSavesTheSettings)
     EXPECT_EQ(app->Wait(kWaitMs), 0) << "Return dismisses the box and the program ends";
     EXPECT_EQ(Output(), "") << "nothing printed";
     // The old value kept, and the file written whole.
-    s_expectSaved(ini(), {{"Plot", "Projection", "103"}, {"Object", "Size", "3"}});
+    expect_saved(ini(), {{"Plot", "Projection", "103"}, {"Object", "Size", "3"}});
 }
 
 TEST_F(Orbivane, DrawsTheMapDespiteBadSettingsAndKeepsOnlyTheValidOnes)
@@ -270,22 +136,22 @@ TEST_F(Orbivane, DrawsTheMapDespiteBadSettingsAndKeepsOnlyTheValidOnes)
     EXPECT_EQ(Quit(), 0);
     EXPECT_EQ(Output(), "") << "nothing printed";
     // The valid values kept; each bad one at its default, unknown keys gone.
-    s_expectSaved(ini(), {{"Object", "Size", "7"},
-                          {"Path", "Orbits", "3"},
-                          {"Lines", "Color", "255 128 0 255"},
-                          {"Info", "Pos", "3"},
-                          {"Object Selected", "Data", "99999"},
-                          {"Path", "Show", "2"},
-                          {"Path", "Size", "3"},
-                          {"Plot", "Projection", "100"},
-                          {"Plot", "Padding", "10"},
-                          {"Plot", "Zoom", "(missing)"},
-                          {"Object Label", "Show", "2"},
-                          {"Info Color", "Data", "255 255 85 255"},
-                          {"Info Color", "Label", "0 170 170 255"},
-                          {"Longitude", "Color", "0 0 255 255"},
-                          {"Latitude", "Show", "1"},
-                          {"Nonsense", "Key", "(missing)"}});
+    expect_saved(ini(), {{"Object", "Size", "7"},
+                         {"Path", "Orbits", "3"},
+                         {"Lines", "Color", "255 128 0 255"},
+                         {"Info", "Pos", "3"},
+                         {"Object Selected", "Data", "99999"},
+                         {"Path", "Show", "2"},
+                         {"Path", "Size", "3"},
+                         {"Plot", "Projection", "100"},
+                         {"Plot", "Padding", "10"},
+                         {"Plot", "Zoom", "(missing)"},
+                         {"Object Label", "Show", "2"},
+                         {"Info Color", "Data", "255 255 85 255"},
+                         {"Info Color", "Label", "0 170 170 255"},
+                         {"Longitude", "Color", "0 0 255 255"},
+                         {"Latitude", "Show", "1"},
+                         {"Nonsense", "Key", "(missing)"}});
     const CIniFile saved{ini()};
     int rect[4] = {};
     EXPECT_EQ(saved.Get("Window", "Rect", rect, 4), 4);

@@ -121,6 +121,17 @@ bool shows_text(const Image& img, int x, int y, const std::string& text, Rgb c)
     return true;
 }
 
+std::string read_text(const Image& img, int x, int y, Rgb c)
+{
+    std::string text;
+    for (int cx = x; cx + kCellW <= img.w; cx += kCellW) {
+        char ch = 32;
+        while (ch < 127 && !shows_text(img, cx, y, std::string(1, ch), c)) ++ch;
+        text += ch < 127 ? ch : '?';
+    }
+    return text.erase(text.find_last_not_of(' ') + 1);
+}
+
 std::optional<Box> find_text(const Image& img, Box b, const std::string& text, Rgb c)
 {
     // Only where the first glyph's first lit pixel has the colour can the text start.

@@ -37,5 +37,9 @@ bool near(const Image& img, int x, int y, Rgb c, int radius);
 // The text drawn with its top-left corner at (x, y): every lit pixel of each
 // glyph in colour c and no unlit one.
 bool shows_text(const Image& img, int x, int y, const std::string& text, Rgb c);
+// The characters of the cells from (x, y) to the right edge, as far as they
+// read as text in colour c: '?' for a cell that is no printable character,
+// trailing blanks cut.
+std::string read_text(const Image& img, int x, int y, Rgb c);
 // Where the text is drawn inside b, if anywhere.
 std::optional<Box> find_text(const Image& img, Box b, const std::string& text, Rgb c);

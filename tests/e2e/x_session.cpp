@@ -126,7 +126,7 @@ bool XServer::Start()
     // Xvfb writes the display number it took once it accepts clients. A
     // reset when the last client leaves would refuse the next one for a moment.
     m_proc = std::make_unique<Proc>(
-        Strings{OV_XVFB, "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"},
+        Strings{OV_XVFB, "-displayfd", "3", "-screen", "0", "2560x1024x24", "-nolisten", "tcp", "-noreset"},
         environment({}, {}), "/", -1, -1, fds[1]);
     close(fds[1]);
     std::string number;
@@ -174,4 +174,16 @@ std::string XServer::FindWindow(const std::string& name) const
     while (std::getline(tree, line))
         if (line.find(quoted) != std::string::npos && std::istringstream(line) >> id) return id;
     return "";
+}
+
+bool XServer::Viewable(const std::string& id) const
+{
+    return Tool({OV_XWININFO, "-id", id}).value_or("").find("Map State: IsViewable") != std::string::npos;
+}
+
+bool XServer::HasFocus(const std::string& id) const
+{
+    // xdotool names windows in decimal, xwininfo in hexadecimal.
+    const std::string focus = Tool({OV_XDOTOOL, "getwindowfocus"}).value_or("");
+    return !focus.empty() && !id.empty() && std::stoul(focus, nullptr, 10) == std::stoul(id, nullptr, 16);
 }

@@ -44,7 +44,8 @@ Strings environment(Strings drop, const Strings& add);
 // Polls done every 50 ms until it holds or the time is up.
 bool wait_until(const std::function<bool()>& done, int timeoutMs);
 
-// Xvfb on a display it picks itself, 1280x1024 at 24 bits.
+// Xvfb on a display it picks itself, 2560x1024 at 24 bits: wide enough for
+// the map window and the console side by side.
 class XServer {
 public:
     bool Start();
@@ -53,6 +54,10 @@ public:
     std::optional<std::string> Tool(const Strings& argv, int timeoutMs = 10000) const;
     // The id of a top-level window with exactly this name, or empty.
     std::string FindWindow(const std::string& name) const;
+    // Whether the window is mapped and so can be seen.
+    bool Viewable(const std::string& id) const;
+    // Whether the window has the keyboard.
+    bool HasFocus(const std::string& id) const;
 
 private:
     std::unique_ptr<Proc> m_proc;

@@ -1,0 +1,84 @@
+// The program under test: started in its own home under a private X server
+// with its clock pinned, driven with keys and clicks, looked at in screenshots.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "TempDir.h"
+#include "screen.h"
+#include "x_session.h"
+
+constexpr char kClock[] = "@2026-09-06 12:00:00";  // the program's clock starts here and runs on
+constexpr int64_t kClockUnix = 1788696000;         // the same instant
+constexpr int kWaitMs = 10000;                     // for a window, a frame or an exit
+
+// The map's default grid and marker colours.
+const Rgb kGrid{0, 0, 255}, kMarker{255, 0, 0};
+
+// The equirectangular map inside the frame of its outer grid lines.
+struct Map {
+    Box b;
+    int x(double lon) const
+    {
+        return b.x0 + static_cast<int>(std::lround((lon + 180) / 360 * (b.x1 - b.x0)));
+    }
+    int y(double lat) const { return b.y0 + static_cast<int>(std::lround((90 - lat) / 180 * (b.y1 - b.y0))); }
+};
+
+// Where the space station is after the program has run this long, in degrees
+// of longitude and latitude, from the same element set and propagator the
+// program uses.
+std::pair<double, double> station_at(std::chrono::steady_clock::duration ran);
+
+struct Setting {
+    const char *section, *key, *value;
+};
+
+void expect_saved(const std::string& file, std::initializer_list<Setting> settings);
+
+class Orbivane : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string home() const { return tmp / "home"; }
+    std::string ini() const { return home() + "/.local/share/Harrowind/Orbivane/Orbivane.ini"; }
+
+    // Starts the program and waits for its map window.
+    void Launch(const Strings& extra = {});
+
+    // A screenshot of the map window, or of the window id.
+    Image Shot() const { return Shot(window); }
+    Image Shot(const std::string& id) const;
+    // Screenshots until one shows what done looks for; that one, or the last, in *img.
+    bool WaitFor(const std::function<bool(const Image&)>& done, Image* img = nullptr) const
+    {
+        return WaitIn(window, done, img);
+    }
+    bool WaitIn(const std::string& id, const std::function<bool(const Image&)>& done,
+                Image* img = nullptr) const;
+
+    // A key to the map window, or to the window id.
+    void Key(const std::string& key) const { KeyIn(window, key); }
+    void KeyIn(const std::string& id, const std::string& key) const;
+    void Click(int px, int py) const;
+
+    // SDL turns SIGTERM into a quit; the exit code, -1 if it does not end.
+    int Quit();
+    std::string Output() const { return read_file(tmp / "output.txt"); }
+
+    TempDir tmp{"ov_e2e"};
+    XServer x;
+    std::unique_ptr<Proc> app;  // declared after the server, so it ends first
+    std::string window;
+    std::chrono::steady_clock::time_point started;
+};
