@@ -4,6 +4,7 @@
 
 #include "app/icon.h"
 #include "catalogue/CObjects.h"
+#include "console/ConWindow.h"
 #include "orbit/ov_obj.h"
 #include "pipeline/data.h"
 #include "pipeline/projection_data.h"
@@ -222,6 +223,12 @@ int MainWin::WindowEvent(SDL_WindowEvent const& e)
         UpdateChildRects();
         break;
     case SDL_WINDOWEVENT_CLOSE:
+        // The console goes with the map window; its place is kept as shown,
+        // maximised or not.
+        if (SDL_Window* c = con.window.window; c && (SDL_GetWindowFlags(c) & SDL_WINDOW_SHOWN)) {
+            con.window.GetClientRect(&g_var.con.rect);
+            SDL_HideWindow(c);
+        }
         g_var.win.max = s_maximized(w);
         SDL_HideWindow(w);
         break;

@@ -4,19 +4,21 @@
 #include <cstdio>
 
 #include "app/MainWin.h"
+#include "console/ConWindow.h"
 #include "pipeline/data.h"
 #include "sdl/ov_sdl.h"
 #include "settings/var_file.h"
 
 MainWin win;
+ConWindow con;
 
 namespace {
 
 constexpr Uint32 kToggleGapMs = 300;
 constexpr Uint32 kPassDelayMs = 50;
 
-// The console window; none until the console exists.
-SDL_Window* s_conWindow() { return nullptr; }
+// Null when the console window could not be opened.
+SDL_Window* s_conWindow() { return con.window.window; }
 
 // Key repeats pass the same test, so holding the key toggles slowly.
 bool can_toggle_console()
@@ -27,18 +29,18 @@ bool can_toggle_console()
     return true;
 }
 
-void s_applyToggle(SDL_Window* con)
+void s_applyToggle(SDL_Window* w)
 {
-    if (!con) return;
-    if ((SDL_GetWindowFlags(con) & SDL_WINDOW_SHOWN) == 0) {
-        SDL_ShowWindow(con);
+    if (!w) return;
+    if ((SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) == 0) {
+        SDL_ShowWindow(w);
     }
-    else if (SDL_GetKeyboardFocus() == con) {
-        SDL_HideWindow(con);
+    else if (SDL_GetKeyboardFocus() == w) {
+        SDL_HideWindow(w);
     }
     else {
-        SDL_RaiseWindow(con);
-        SDL_SetWindowInputFocus(con);
+        SDL_RaiseWindow(w);
+        SDL_SetWindowInputFocus(w);
     }
 }
 
@@ -59,7 +61,10 @@ void s_route(const SDL_Event& e, bool& quit, bool& toggle)
     switch (e.type) {
     case SDL_QUIT: quit = true; break;
     case SDL_WINDOWEVENT:
-        if (s_isWindow(e.window.windowID, win.window.window)) win.WindowEvent(e.window);
+        if (s_isWindow(e.window.windowID, win.window.window))
+            win.WindowEvent(e.window);
+        else if (s_isWindow(e.window.windowID, s_conWindow()))
+            con.WindowEvent(e.window);
         break;
     case SDL_KEYDOWN:
         if (e.key.keysym.sym == SDLK_BACKQUOTE && (e.key.keysym.mod & kKeyModMask) == 0) {
@@ -67,6 +72,9 @@ void s_route(const SDL_Event& e, bool& quit, bool& toggle)
         }
         else if (s_isWindow(e.key.windowID, win.window.window)) {
             win.KeyDownEvent(e.key);
+        }
+        else if (s_isWindow(e.key.windowID, s_conWindow())) {
+            con.view.KeyDownEvent(e.key);
         }
         break;
     case SDL_MOUSEBUTTONDOWN:
@@ -94,6 +102,8 @@ bool s_pass(bool& toggle)
             toggle = false;
         }
     }
+    if (s_shown(s_conWindow())) con.Render();
+    // The console is looked at only when the map window is closed.
     const bool closed = s_closed(win.window.window) && s_closed(s_conWindow());
     SDL_Delay(kPassDelayMs);
     return !quit && !closed;
@@ -123,7 +133,11 @@ int s_startup()
     update_data(DATA_RAW | 0xFF);
     const int r = SDL_Init(SDL_INIT_VIDEO);
     if (r != 0) return save_sdl_err(r, 100);
-    return win.Create();
+    const int code = win.Create();
+    if (code != 0) return code;
+    // The loop goes on without a console that could not be opened.
+    con.Create();
+    return 0;
 }
 
 // The settings file is written whatever happened before.
@@ -131,6 +145,7 @@ void s_shutdown(int code)
 {
     // Nothing was created when SDL did not start.
     if (code != 100) {
+        con.Destroy();
         win.Destroy();
         SDL_Quit();
     }

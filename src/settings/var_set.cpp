@@ -3,6 +3,7 @@
 #include "settings/var_set.h"
 
 #include "app/MainWin.h"
+#include "console/ConWindow.h"
 #include "foundation/ov_fsys.h"
 #include "foundation/ov_str.h"
 #include "pipeline/data.h"
@@ -124,7 +125,10 @@ bool var_set_int(int id, int value)
 bool var_set_str(int id, const char* text)
 {
     switch (id) {
-    case VAR_CON_FONT: var_set_con_font(text); break;
+    case VAR_CON_FONT:
+        var_set_con_font(text);
+        con.UpdateFont();
+        break;
     case VAR_LINES_DATA:
         var_set_lines_data(text);
         // Built, then projected and mapped at once, as at start-up.
