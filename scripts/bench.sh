@@ -5,6 +5,6 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DORBIVANE_BENCH=ON
 cmake --build build/release -j "$(nproc)"
-for b in orbit_bench catalogue_bench pipeline_bench view_bench startup_bench; do
+for b in orbit_bench catalogue_bench pipeline_bench view_bench console_bench startup_bench; do
   "build/release/bench/$b" "$@"
 done
