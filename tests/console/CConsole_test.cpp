@@ -1,11 +1,10 @@
-// Tests of the console model: wrapping at a width, the shown rows and the
-// scroll kinds, following the input, and executing lines with the history.
+// Tests of the console model: wrapping at a width, the output's limit, the
+// input's rows, the scroll kinds, and executing lines with the history.
 #include "console/CConsole.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "console/lnedit.h"
@@ -13,163 +12,100 @@
 namespace {
 
 using Rows = std::vector<std::string>;
-using Cell = std::pair<unsigned, unsigned>;
+using Nums = std::vector<unsigned>;
 
-class ConsoleTest : public ::testing::Test {
-protected:
-    // The line editor is one per process.
-    ConsoleTest() { LE_Clear(), LE_SetIns(1); }
-
-    void Type(const std::string& s) { c.Input(CI_STRING, reinterpret_cast<uintptr_t>(s.c_str())); }
-    void Lines(int n)
-    {
-        while (n-- > 0) c.AppendOutput("n");
-    }
-    Cell InputCursor()
-    {
-        Cell rc;
-        c.input.CursorPos(rc.first, rc.second);
-        return rc;
-    }
+// The line editor is one per process: each console here starts with it empty.
+struct Console : CConsole {
+    Console() { LE_Clear(), LE_SetIns(1); }
+    void Type(const std::string& s) { Input(CI_STRING, reinterpret_cast<uintptr_t>(s.c_str())); }
     Rows Shown()
     {
         Rows out;
-        for (const char* r = c.FirstVisibleLine(); r != nullptr; r = c.NextVisibleLine()) out.push_back(r);
+        for (const char* r = FirstVisibleLine(); r != nullptr; r = NextVisibleLine()) out.push_back(r);
         return out;
     }
-
-    CConsole c;
 };
 
 }  // namespace
 
-TEST_F(ConsoleTest, WrapsOutputAndDropsTheOldestOfMoreThan500Lines)
+TEST(Console, WrapsOutputAndDropsTheOldestOfMoreThan500Lines)
 {
-    c.SetSize(3, 10);
+    Console c;
+    c.SetSize(5, 10);
     c.AppendOutput("");
     c.AppendOutput("abcdefghijklmnopqrstuvwxy");
-    EXPECT_EQ(c.output.Height(), 4u);
-    EXPECT_EQ(c.output.Line(4), nullptr);
-    EXPECT_EQ(Shown(), (Rows{"klmnopqrst", "uvwxy", ">"}));
+    EXPECT_EQ(c.Shown(), (Rows{"", "abcdefghij", "klmnopqrst", "uvwxy", ">"}));
     // The second removal takes the widest line: the width is looked for again.
-    Lines(498);
-    c.AppendOutput("yy");
-    c.AppendOutput("yy");
-    EXPECT_EQ(c.output.lines.size(), 500u);
-    EXPECT_EQ(c.output.height, 500u);
-    EXPECT_EQ(c.output.width, 2u);
-    EXPECT_EQ(c.top, 498u);
+    for (int i = 0; i < 500; ++i) c.AppendOutput(i < 498 ? "n" : "yy");
+    EXPECT_EQ((Nums{c.output.LineCount(), c.output.height, c.output.width, c.top}), (Nums{500, 500, 2, 496}));
 }
 
-TEST_F(ConsoleTest, InputRowsCountTheCursorCellOnlyWhenTheLengthChanges)
+TEST(Console, InputRowsCountTheCursorCellOnlyWhenTheLengthChanges)
 {
-    Type("ab");  // unsized: nothing wraps
-    EXPECT_STREQ(c.Line(0), ">ab");
-    EXPECT_EQ(c.Line(1), nullptr);
-    c.Input(CI_CLEAR);
+    Console c;
     c.SetSize(5, 10);
-    Type("12345678");
-    EXPECT_EQ(c.input.Height(), 1u);
-    Type("9");
-    EXPECT_EQ(c.input.Height(), 2u);
-    EXPECT_EQ(InputCursor(), Cell(1, 0));
+    unsigned row, col;
+    const auto rowsAndCursor = [&] { return c.CursorPos(row, col), Nums{c.input.Height(), row, col}; };
+    c.Type("123456789");
+    EXPECT_EQ(rowsAndCursor(), (Nums{2, 1, 0}));
     c.Input(CI_LEFT);
-    EXPECT_EQ(c.input.Height(), 2u);
-    EXPECT_EQ(InputCursor(), Cell(0, 9));
-    Type("0");
+    EXPECT_EQ(rowsAndCursor(), (Nums{2, 0, 9}));
+    c.Type("0");
+    EXPECT_EQ(c.Shown(), (Rows{">123456780", "9"}));
     for (int code : {CI_HOME, CI_DELETE}) c.Input(code);
     EXPECT_EQ(c.input.Height(), 1u);  // nine characters and a cursor inside them
-    EXPECT_EQ(Shown(), (Rows{">234567809"}));
 }
 
-TEST_F(ConsoleTest, ScrollsWithinTheRowsAndSaysWhetherTopMoved)
+TEST(Console, ScrollsWithinTheRowsAndShowsTheInputOnKeys)
 {
+    Console c;
     c.SetSize(10, 10);
-    Lines(30);
-    struct Step {
-        int kind;
-        bool moved;
-        unsigned top;
+    for (int i = 0; i < 30; ++i) c.AppendOutput("n");
+    // Each kind and where it leaves top; it says whether top moved.
+    const unsigned kSteps[][2] = {
+        {SCROLL_LINE_DOWN, 21}, {SCROLL_PAGE_DOWN, 21}, {SCROLL_PAGE_UP, 11},   {SCROLL_TOP, 0},
+        {SCROLL_LINE_UP, 0},    {SCROLL_LINE_DOWN, 1},  {SCROLL_PAGE_UP, 0},    {SCROLL_PAGE_DOWN, 10},
+        {SCROLL_BOTTOM, 21},    {SCROLL_LINE_UP, 20},   {SCROLL_PAGE_DOWN, 21}, {SCROLL_LINE_UP, 20},
     };
-    const Step kSteps[] = {
-        {SCROLL_LINE_DOWN, false, 21}, {SCROLL_PAGE_DOWN, false, 21}, {SCROLL_BOTTOM, false, 21},
-        {SCROLL_PAGE_UP, true, 11},    {SCROLL_LINE_UP, true, 10},    {SCROLL_PAGE_UP, true, 0},
-        {SCROLL_LINE_UP, false, 0},    {SCROLL_PAGE_UP, false, 0},    {SCROLL_TOP, false, 0},
-        {SCROLL_PAGE_DOWN, true, 10},  {SCROLL_LINE_DOWN, true, 11},  {SCROLL_LINE_DOWN, true, 12},
-        {SCROLL_PAGE_DOWN, true, 21},  {SCROLL_TOP, true, 0},         {SCROLL_BOTTOM, true, 21},
-    };
-    for (const Step& s : kSteps) {
-        EXPECT_EQ(c.Scroll(s.kind), s.moved) << "kind " << s.kind << " to " << s.top;
-        EXPECT_EQ(c.top, s.top) << "kind " << s.kind;
+    for (const auto& s : kSteps) {
+        const unsigned old = c.top;
+        EXPECT_EQ((Nums{c.Scroll(static_cast<int>(s[0])), c.top}), (Nums{s[1] != old, s[1]}))
+            << s[0] << " from " << old;
     }
-    c.top = 5;
-    EXPECT_TRUE(c.Scroll(SCROLL_PAGE_UP));
-    EXPECT_EQ(c.top, 0u);
-    // Resized while scrolled up, top stays unless beyond the new limit.
-    struct Size {
-        unsigned rows, top;
-    };
+    // The mode toggle keeps the view; any other key shows the input, even one that changed nothing.
+    unsigned row, col;
+    c.Input(CI_INSERT);
+    EXPECT_FALSE(c.IsCursorVisible(row, col));
+    c.Input(CI_LEFT);
+    EXPECT_EQ((Nums{c.IsCursorVisible(row, col), row, col}), (Nums{1, 9, 1}));
+    // Resized while scrolled up, top stays unless beyond the new limit; all shown counts as the bottom.
     c.top = 3;
-    for (const Size s : {Size{20, 3}, Size{30, 1}, Size{40, 0}, Size{5, 26}}) {
-        c.SetSize(s.rows, 10);
-        EXPECT_EQ(c.top, s.top) << s.rows << " rows";
+    for (const Nums& s : {Nums{20, 3}, Nums{30, 1}, Nums{40, 0}, Nums{5, 26}, Nums{40, 0}}) {
+        c.SetSize(s[0], 10);
+        EXPECT_EQ(c.top, s[1]) << s[0] << " rows";
     }
-    c.SetSize(40, 10);
-    for (int kind = SCROLL_TOP; kind <= SCROLL_PAGE_DOWN; ++kind) EXPECT_FALSE(c.Scroll(kind)) << kind;
-    EXPECT_EQ(Shown().size(), 31u);
+    EXPECT_EQ(c.Shown().size(), 31u);
 }
 
-TEST_F(ConsoleTest, CursorKeysBringTheInputBackButTheInsertToggleDoesNot)
+TEST(Console, ExecutesLinesKeepingTheEndShownAndBrowsesTheHistory)
 {
-    c.SetSize(3, 10);
-    Lines(10);
-    c.Scroll(SCROLL_TOP);
-    EXPECT_EQ(c.Input(CI_INSERT), 0);
-    EXPECT_EQ(LE_IsIns(), 0);
-    EXPECT_EQ(c.top, 0u);
-    Cell rc;
-    EXPECT_FALSE(c.IsCursorVisible(rc.first, rc.second));
-    EXPECT_EQ(c.Input(CI_LEFT), 0);
-    EXPECT_EQ(c.top, 8u);
-    EXPECT_TRUE(c.IsCursorVisible(rc.first, rc.second));
-    EXPECT_EQ(rc, Cell(2, 1));
-}
-
-TEST_F(ConsoleTest, ExecutingALongPasteOfBlanksEchoesItAndKeepsTheLastRowsShown)
-{
+    Console c;
     c.SetSize(5, 10);
-    std::string paste;
-    while (paste.size() < 10000) paste += " \r\n";
-    Type(paste);
-    EXPECT_EQ(c.input.Height(), 410u);
+    const std::string blanks = std::string(kLineMax - 2, ' ') + "\r\n";
+    c.Type(blanks);
     c.Execute();
-    EXPECT_EQ(c.output.lines, (Rows{">" + paste.substr(0, kLineMax)}));
-    EXPECT_TRUE(c.history.entries.empty());
+    EXPECT_EQ(c.output.lines, (Rows{">" + blanks}));
     EXPECT_EQ(c.top, 406u);  // 410 rows of echo, one of input
-    EXPECT_EQ(Shown().back(), ">");
-}
-
-TEST_F(ConsoleTest, ExecutesACommandAndBrowsesTheHistory)
-{
-    c.SetSize(20, 40);
-    Type("abc");
-    EXPECT_FALSE(c.HistoryBackward());
-    EXPECT_STREQ(LE_Line(), "abc");
-    c.Input(CI_CLEAR);
-    Type(" ver ");
+    c.Type(" ver ");
     c.Execute();
-    ASSERT_EQ(c.output.lines.size(), 5u);
-    EXPECT_EQ(c.output.lines[0], "> ver ");
-    EXPECT_EQ(c.output.lines[1].rfind("Orbivane = ", 0), 0u);
-    EXPECT_EQ(c.history.entries, (Rows{"ver"}));
-    EXPECT_EQ(LE_Len(), 0u);
-    // Up twice shows the only entry, Down below it clears the line.
-    Type("xy");
-    for (bool shown : {true, false}) {
-        EXPECT_EQ(c.HistoryBackward(), shown);
-        EXPECT_STREQ(LE_Line(), "ver");
-        EXPECT_EQ(LE_Pos(), 3u);
-    }
+    EXPECT_EQ((Nums{c.output.LineCount(), LE_Len()}), (Nums{6, 0}));
+    EXPECT_EQ(c.output.lines.at(1), "> ver ");
+    EXPECT_EQ(c.history.entries, (Rows{"ver"}));  // the blank line left none
+    // Up shows the only entry and leaves it shown at the oldest; Down below it clears the line.
+    c.Type("xy");
+    EXPECT_TRUE(c.HistoryBackward());
+    EXPECT_FALSE(c.HistoryBackward());
+    EXPECT_STREQ(LE_Line(), "ver");
     EXPECT_FALSE(c.HistoryForward());
     EXPECT_EQ(LE_Len(), 0u);
 }
