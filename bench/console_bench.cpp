@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "console/ConWindow.h"
@@ -14,10 +15,15 @@
 namespace {
 
 struct ConsoleScene {
+    char home[32] = "/tmp/ov_console_bench_XXXXXX";
     ConWindow window;
 
     ConsoleScene()
     {
+        // The listing names the preference folder, which is made on first
+        // lookup: keep it out of the real home.
+        if (!mkdtemp(home)) std::abort();
+        setenv("XDG_DATA_HOME", home, 1);
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
         if (SDL_Init(SDL_INIT_VIDEO) != 0) std::abort();
         if (window.Create() != 0 || !window.view.visible) std::abort();
@@ -31,6 +37,7 @@ struct ConsoleScene {
     {
         window.Destroy();
         SDL_Quit();
+        std::filesystem::remove_all(home);
     }
 };
 
