@@ -10,6 +10,7 @@
 #include "pipeline/projection_data.h"
 #include "pipeline/raw_data.h"
 #include "pipeline/screen_data.h"
+#include "sdl/ov_sdl.h"
 #include "settings/var.h"
 
 namespace {
@@ -27,8 +28,6 @@ Mods s_mods(Uint16 mod)
     if (m == KMOD_LSHIFT || m == KMOD_RSHIFT) return Mods::shift;
     return Mods::other;
 }
-
-bool s_maximized(SDL_Window* w) { return (SDL_GetWindowFlags(w) & SDL_WINDOW_MAXIMIZED) != 0; }
 
 }  // namespace
 
@@ -216,10 +215,10 @@ int MainWin::WindowEvent(SDL_WindowEvent const& e)
     SDL_Window* w = window.window;
     switch (e.event) {
     case SDL_WINDOWEVENT_MOVED:
-        if (!s_maximized(w)) SDL_GetWindowPosition(w, &g_var.win.rect.x, &g_var.win.rect.y);
+        if (!sdl_is_maximized(w)) SDL_GetWindowPosition(w, &g_var.win.rect.x, &g_var.win.rect.y);
         break;
     case SDL_WINDOWEVENT_RESIZED:
-        if (!s_maximized(w)) SDL_GetWindowSize(w, &g_var.win.rect.w, &g_var.win.rect.h);
+        if (!sdl_is_maximized(w)) SDL_GetWindowSize(w, &g_var.win.rect.w, &g_var.win.rect.h);
         UpdateChildRects();
         break;
     case SDL_WINDOWEVENT_CLOSE:
@@ -229,7 +228,7 @@ int MainWin::WindowEvent(SDL_WindowEvent const& e)
             con.window.GetClientRect(&g_var.con.rect);
             SDL_HideWindow(c);
         }
-        g_var.win.max = s_maximized(w);
+        g_var.win.max = sdl_is_maximized(w);
         SDL_HideWindow(w);
         break;
     default: break;

@@ -22,6 +22,12 @@ unsigned s_maxTop(CConsole& c)
 // never leaves the view showing nothing below the end.
 void s_follow(CConsole& c) { c.top = s_maxTop(c); }
 
+// The console's own edits show the input only when they changed it.
+void s_edit(CConsole& c, int code, uintptr_t arg = 0)
+{
+    if (c.input.Message(code, arg) != 0) s_follow(c);
+}
+
 }  // namespace
 
 CConsole::CConsole() { init_cmdproc(); }
@@ -32,10 +38,8 @@ void CConsole::SetSize(unsigned r, unsigned c)
     const bool atBottom = top >= s_maxTop(*this);
     rows = r;
     cols = c;
-    output.SetWrap(c);
-    input.SetWrap(c);
-    const unsigned maxTop = s_maxTop(*this);
-    if (atBottom || top > maxTop) top = maxTop;
+    SetWrap(c);
+    if (atBottom) top = s_maxTop(*this);
 }
 
 const char* CConsole::FirstVisibleLine()
@@ -124,26 +128,27 @@ void CConsole::Execute()
         history.Append(line);
         cmdproc(line, this);
     }
-    if (input.Message(CI_CLEAR) != 0) s_follow(*this);
+    s_edit(*this, CI_CLEAR);
 }
 
 bool CConsole::HistoryBackward()
 {
     const char* entry = history.Backward();
     if (entry == nullptr) return false;
-    if (input.Message(CI_REPLACE, reinterpret_cast<uintptr_t>(entry)) != 0) s_follow(*this);
+    s_edit(*this, CI_REPLACE, reinterpret_cast<uintptr_t>(entry));
     return true;
 }
 
+// Below the newest entry the line is empty.
 bool CConsole::HistoryForward()
 {
     const char* entry = history.Forward();
-    if (entry != nullptr) {
-        if (input.Message(CI_REPLACE, reinterpret_cast<uintptr_t>(entry)) != 0) s_follow(*this);
-        return true;
+    if (entry == nullptr) {
+        s_edit(*this, CI_CLEAR);
+        return false;
     }
-    if (input.Message(CI_CLEAR) != 0) s_follow(*this);
-    return false;
+    s_edit(*this, CI_REPLACE, reinterpret_cast<uintptr_t>(entry));
+    return true;
 }
 
 void CConsole::AppendOutput(const char* text)

@@ -2,14 +2,13 @@
 // backquote key, holding the console view and its font.
 #include "console/ConWindow.h"
 
+#include "sdl/ov_sdl.h"
 #include "settings/var.h"
 
 namespace {
 
 constexpr int kMinW = 320;
 constexpr int kMinH = 240;
-
-bool s_maximized(SDL_Window* w) { return (SDL_GetWindowFlags(w) & SDL_WINDOW_MAXIMIZED) != 0; }
 
 }  // namespace
 
@@ -59,15 +58,15 @@ int ConWindow::WindowEvent(const SDL_WindowEvent& e)
     if (!w) return 0;
     switch (e.event) {
     case SDL_WINDOWEVENT_MOVED:
-        if (!s_maximized(w)) SDL_GetWindowPosition(w, &g_var.con.rect.x, &g_var.con.rect.y);
+        if (!sdl_is_maximized(w)) SDL_GetWindowPosition(w, &g_var.con.rect.x, &g_var.con.rect.y);
         break;
     case SDL_WINDOWEVENT_RESIZED:
-        if (!s_maximized(w)) SDL_GetWindowSize(w, &g_var.con.rect.w, &g_var.con.rect.h);
+        if (!sdl_is_maximized(w)) SDL_GetWindowSize(w, &g_var.con.rect.w, &g_var.con.rect.h);
         view.SetSize(e.data1, e.data2);
         break;
     case SDL_WINDOWEVENT_CLOSE:
         // Closing only hides; the program goes on with the map window.
-        g_var.con.max = s_maximized(w);
+        g_var.con.max = sdl_is_maximized(w);
         SDL_HideWindow(w);
         break;
     default: break;

@@ -96,18 +96,16 @@ int s_setStr(const Args_t& args, int id)
 
 void get_var_value_as_str(char* buf, int id)
 {
-    if (s_isColor(id)) {
-        color4b_t c;
-        if (var_get_color(c, id)) std::snprintf(buf, kValueSize, "%d %d %d %d", c.r, c.g, c.b, c.a);
-    }
-    else if (s_isInt(id)) {
-        int v;
-        if (var_get_int(v, id)) std::snprintf(buf, kValueSize, "%d", v);
-    }
-    else if (const char* s = var_get_str(id)) {
+    // Each getter answers only for its own kind of id.
+    color4b_t c;
+    int v;
+    if (var_get_color(c, id))
+        std::snprintf(buf, kValueSize, "%d %d %d %d", c.r, c.g, c.b, c.a);
+    else if (var_get_int(v, id))
+        std::snprintf(buf, kValueSize, "%d", v);
+    else if (const char* s = var_get_str(id))
         // The program folders are not bounded like the fields.
         std::snprintf(buf, kValueSize, "%s", s);
-    }
 }
 
 int do_set_cmd(Args_t& args, CConsole* console)

@@ -44,3 +44,5 @@ SDL_Surface* sdl_surface_from_bmp_mem(const void* mem, int size)
     SDL_RWclose(rw);
     return s;
 }
+
+bool sdl_is_maximized(SDL_Window* w) { return (SDL_GetWindowFlags(w) & SDL_WINDOW_MAXIMIZED) != 0; }

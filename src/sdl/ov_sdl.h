@@ -14,4 +14,7 @@ void sdl_tick();
 // Milliseconds since the last tick or tock, correct across the 32-bit wrap.
 unsigned sdl_tock();
 
+// Windows keep their normal rectangle while maximised.
+bool sdl_is_maximized(SDL_Window* w);
+
 SDL_Surface* sdl_surface_from_bmp_mem(const void* mem, int size);
