@@ -27,9 +27,11 @@ unsigned s_opRectsCap = 0;  // rectangles g_opRectsS holds
 
 // Pixels are kept this far inside int so that the sums below never
 // overflow; a point that is not a number lands far outside any window.
-constexpr float kPixelLimit = 1 << 24;
+// Doubles are truncated as they are: rounding to float first could carry
+// 0.99999 up to a whole pixel.
+constexpr double kPixelLimit = 1 << 24;
 
-int s_pixel(float v)
+int s_pixel(double v)
 {
     if (!(v > -kPixelLimit)) return -static_cast<int>(kPixelLimit);
     if (!(v < kPixelLimit)) return static_cast<int>(kPixelLimit);
@@ -114,8 +116,7 @@ void s_fit()
                          g_rectS.w > 0 ? static_cast<double>(g_rectS.w) : 0.0,
                          g_rectS.h > 0 ? static_cast<double>(g_rectS.h) : 0.0};
     math_scaleRect(a, b);
-    g_boundsS = {s_pixel(static_cast<float>(a[0])), s_pixel(static_cast<float>(a[1])),
-                 s_pixel(static_cast<float>(a[0] + a[2])), s_pixel(static_cast<float>(a[1] + a[3]))};
+    g_boundsS = {s_pixel(a[0]), s_pixel(a[1]), s_pixel(a[0] + a[2]), s_pixel(a[1] + a[3])};
     update_screen_data(0xFF);
 }
 

@@ -33,6 +33,17 @@ TEST_F(ScreenDataTest, TheMapFillsOneSideNorthUpAndIsCentredAcrossTheOther)
     expect_bounds(100, 0, 300, 100);
 }
 
+// The fitted edges fall a hair short of whole pixels here (0.9999999999999991
+// and 0.9999999999999982); truncated, they stay on the pixel below.
+TEST_F(ScreenDataTest, FittedEdgesAreTruncatedWithoutRoundingFirst)
+{
+    start({0, 0, 26, 15});
+    expect_bounds(0, 0, 26, 14);
+    SDL_Rect wide{0, 0, 28, 13};
+    set_screen_rect(&wide);
+    expect_bounds(0, 0, 27, 13);
+}
+
 // Padding can eat the whole view; the map then shrinks to a point rather
 // than turning inside out.
 TEST_F(ScreenDataTest, AnAreaUsedUpByPaddingMapsEverythingToOnePixel)
