@@ -77,6 +77,11 @@ TEST(CPolylines, CoastlineRunsOfTwoOrMorePointsBecomePolylines)
     EXPECT_TRUE(set.numPoints == 3 && set.numLines == 1);
     set.Load(dir.write("c.dat", "0 0\n1 1\n2 2\n3 3\n\n4 4\n5 5\n").c_str(), false);
     EXPECT_TRUE(set.numPoints == 3 && set.numLines == 1 && set.lines[0].count == 3);
+    // Growth in short runs alone: the points would fit, the polylines not.
+    CPolylines2f lines;
+    lines.Alloc(6, 1);
+    lines.Load(dir.write("c.dat", "0 0\n1 1\n\n2 2\n3 3\n\n4 4\n5 5\n").c_str(), false);
+    EXPECT_TRUE(lines.numPoints == 2 && lines.numLines == 1);
 }
 
 TEST(CPolylines, TheShippedCoastlinesLieOnTheGlobe)

@@ -5,6 +5,7 @@
 #include "pipeline/data.h"
 #include "pipeline/raw_data.h"
 #include "pipeline_env.h"
+#include "settings/var.h"
 
 namespace {
 
@@ -72,4 +73,16 @@ TEST_F(ScreenDataTest, MarkersFollowTheMapAndWildPositionsLandOutsideTheWindow)
     EXPECT_TRUE(g_oePtsS[1].x > 1000000 && g_oePtsS[1].y > 1000000);
     expect_pixel(g_oePtsS[2], 400, 300);
     EXPECT_TRUE(g_orbRectsS[2].x == 399 && g_orbRectsS[2].y == 299 && g_orbRectsS[2].w == 3);
+}
+
+// As after a restart or an object-list reload with sizes of the user's own.
+TEST_F(ScreenDataTest, NewMarkersAndPathPointsTakeTheirOwnSizes)
+{
+    g_var.obj.size = 5;
+    g_var.path.size = 7;
+    load_objects(iss_set("A", "00001"));
+    start({0, 0, 800, 600});
+    ASSERT_TRUE(g_orbRectsS != nullptr && g_opRectsS != nullptr);
+    EXPECT_TRUE(g_orbRectsS[0].w == 5 && g_orbRectsS[0].h == 5);
+    EXPECT_TRUE(g_opRectsS[0].w == 7 && g_opRectsS[0].h == 7);
 }
