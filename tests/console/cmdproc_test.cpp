@@ -128,5 +128,8 @@ TEST_F(Cmd, SetChangesAColourIntegerOrTextOnlyWithTheRightArguments)
     check("obj.color", {"1 2 3|1 2 3 255", "1 2 3 4|1 2 3 4", "256 -1 0x1FF 010|0 255 255 8", "1 2",
                         "1 2 3 4 5", "1 2 x"});
     check("obj.size", {"0x0A|10", "012|10", "10|10", "10.0", "1e-44", "ten", "16", "5 6"});
+    // The first and the last integer setting of the table are integers too.
+    check("info.pos", {"3|3", "4"});
+    check("path.size", {"5|5", "16"});
     check("win.font", {"\"my font.bmp\"|my font.bmp", "\"\"|", "12", "\"12\"", "a b"});
 }
