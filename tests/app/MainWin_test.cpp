@@ -167,8 +167,9 @@ TEST_F(MainWinTest, MStepsThroughTheProjectionsAndShowsTheNameCentredInTheWindow
 {
     ASSERT_EQ(open(), 0);
     const int start = g_var.plot.projection;
+    ASSERT_EQ(start, 100) << "Equirectangular";
     EXPECT_EQ(win.KeyDownEvent(key(SDLK_m)), 1);
-    ASSERT_NE(g_var.plot.projection, start);
+    ASSERT_EQ(g_var.plot.projection, 102) << "m steps forward, to Miller";
     const boundsS_t fitted = g_boundsS;
     const point2i_t pt = g_oePtsS[3];
     update_screen_bounds();
@@ -184,6 +185,8 @@ TEST_F(MainWinTest, MStepsThroughTheProjectionsAndShowsTheNameCentredInTheWindow
     EXPECT_STREQ(win.msg.text, projection_name());
     EXPECT_EQ(win.msg.elapsed, 0u) << "a new message gets the full time";
     EXPECT_EQ(win.KeyDownEvent(key(SDLK_m, KMOD_LSHIFT | KMOD_RSHIFT)), -1);
+    EXPECT_TRUE(win.KeyDownEvent(key(SDLK_m, KMOD_RSHIFT)) == 1 && g_var.plot.projection == 703)
+        << "Shift+m steps back, from Equirectangular to Bottomley";
 }
 
 // The raw path update restarts the path's timer; the screen stage in point
