@@ -90,9 +90,20 @@ bool Orbivane::WaitIn(const std::string& id, const std::function<bool(const Imag
     return ok;
 }
 
+// Keys go through the server's keyboard to the focused window, as a
+// person's do. Sent to a window directly, a key whose press and release
+// straddle a focus change is left down in the server, which then swallows
+// that key's next press.
 void Orbivane::KeyIn(const std::string& id, const std::string& key) const
 {
-    ASSERT_TRUE(x.Tool({OV_XDOTOOL, "key", "--window", id, key})) << "key " << key;
+    ASSERT_TRUE(wait_until([&] { return x.HasFocus(id); }, kWaitMs)) << "no keyboard for key " << key;
+    ASSERT_TRUE(x.Tool({OV_XDOTOOL, "key", key})) << "key " << key;
+}
+
+void Orbivane::TypeIn(const std::string& id, const std::string& text) const
+{
+    ASSERT_TRUE(wait_until([&] { return x.HasFocus(id); }, kWaitMs)) << "no keyboard for " << text;
+    ASSERT_TRUE(x.Tool({OV_XDOTOOL, "type", text})) << text;
 }
 
 void Orbivane::Click(int px, int py) const

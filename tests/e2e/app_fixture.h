@@ -67,9 +67,10 @@ protected:
     bool WaitIn(const std::string& id, const std::function<bool(const Image&)>& done,
                 Image* img = nullptr) const;
 
-    // A key to the map window, or to the window id.
+    // A key to the map window, or to the window id, once it has the keyboard.
     void Key(const std::string& key) const { KeyIn(window, key); }
     void KeyIn(const std::string& id, const std::string& key) const;
+    void TypeIn(const std::string& id, const std::string& text) const;
     void Click(int px, int py) const;
 
     // SDL turns SIGTERM into a quit; the exit code, -1 if it does not end.

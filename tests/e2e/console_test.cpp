@@ -53,7 +53,7 @@ TEST_F(Orbivane, ConsoleChangesTheMapAndTheSavedSettings)
     ASSERT_TRUE(wait_until(shownWithKeys, kWaitMs)) << "backquote from the map focuses the shown console";
 
     const auto enter = [&](const std::string& line) {
-        ASSERT_TRUE(x.Tool({OV_XDOTOOL, "type", "--window", con, line})) << line;
+        ASSERT_NO_FATAL_FAILURE(TypeIn(con, line));
         ASSERT_NO_FATAL_FAILURE(KeyIn(con, "Return"));
     };
     const auto row = [&](int n) { return read_text(img, 0, n * kRowH, kText); };
