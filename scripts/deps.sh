@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs; apt-get update runs only
+# Installs the Debian packages the build needs, and with "test" also those
+# the tests, benchmarks and fuzz targets need; apt-get update runs only
 # when something is missing.
 set -euo pipefail
-packages=(build-essential cmake pkg-config libgtest-dev libbenchmark-dev libsdl2-dev clang libclang-rt-14-dev
-  xvfb xdotool x11-apps x11-utils faketime libfaketime)
+build=(build-essential cmake pkg-config libsdl2-dev)
+# The end-to-end tests run the program under Xvfb with a window manager,
+# drive it with xdotool and setxkbmap, and fake the clock.
+tests=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+  xvfb openbox xdotool x11-apps x11-utils x11-xkb-utils faketime libfaketime)
+case "${1:-}" in
+  "") packages=("${build[@]}") ;;
+  test) packages=("${build[@]}" "${tests[@]}") ;;
+  *) echo "usage: $0 [test]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

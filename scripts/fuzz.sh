@@ -4,6 +4,7 @@
 # targets' own scratch files go to the same folder, removed at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/deps.sh test
 seconds="${1:-30}"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORBIVANE_FUZZ=ON -DORBIVANE_WERROR=ON

@@ -3,7 +3,7 @@
 # runs every fuzz target for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh test
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DORBIVANE_TESTS=ON \
   -DORBIVANE_SANITIZE=ON -DORBIVANE_WERROR=ON
 cmake --build build/test -j "$(nproc)"
