@@ -215,7 +215,7 @@ int MainWin::WindowEvent(SDL_WindowEvent const& e)
     SDL_Window* w = window.window;
     switch (e.event) {
     case SDL_WINDOWEVENT_MOVED:
-        if (!sdl_is_maximized(w)) SDL_GetWindowPosition(w, &g_var.win.rect.x, &g_var.win.rect.y);
+        if (sdl_is_placed(w)) SDL_GetWindowPosition(w, &g_var.win.rect.x, &g_var.win.rect.y);
         break;
     case SDL_WINDOWEVENT_RESIZED:
         if (!sdl_is_maximized(w)) SDL_GetWindowSize(w, &g_var.win.rect.w, &g_var.win.rect.h);

@@ -1,5 +1,5 @@
-// The process entry: the program runs in SDL_main and the process always
-// ends with 0.
+// The process entry: the program runs in SDL_main; the process fails only
+// when a start-up error could not be shown.
 #include <SDL.h>
 
 int main(int argc, char* argv[])
@@ -9,6 +9,5 @@ int main(int argc, char* argv[])
     // variable still wins.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetMainReady();
-    SDL_main(argc, argv);
-    return 0;
+    return SDL_main(argc, argv);
 }

@@ -6,7 +6,9 @@
 #include "app/MainWin.h"
 #include "console/ConWindow.h"
 #include "pipeline/data.h"
+#include "sdl/ov_display.h"
 #include "sdl/ov_sdl.h"
+#include "settings/var.h"
 #include "settings/var_file.h"
 
 MainWin win;
@@ -34,6 +36,7 @@ void s_applyToggle(SDL_Window* w)
     if (!w) return;
     if ((SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) == 0) {
         SDL_ShowWindow(w);
+        sdl_keep_client_pos(w, g_var.con.rect.x, g_var.con.rect.y);
     }
     else if (SDL_GetKeyboardFocus() == w) {
         SDL_HideWindow(w);
@@ -55,6 +58,13 @@ bool s_closed(SDL_Window* w)
 
 bool s_isWindow(Uint32 id, SDL_Window* w) { return w && SDL_GetWindowID(w) == id; }
 
+// The backquote, or whatever the layout puts on the key left of 1 (a dead
+// caret on a German keyboard), with no modifier.
+bool s_isToggleKey(const SDL_Keysym& k)
+{
+    return (k.sym == SDLK_BACKQUOTE || k.scancode == SDL_SCANCODE_GRAVE) && (k.mod & kKeyModMask) == 0;
+}
+
 // Sets quit on a quit event and toggle on an accepted backquote.
 void s_route(const SDL_Event& e, bool& quit, bool& toggle)
 {
@@ -67,7 +77,7 @@ void s_route(const SDL_Event& e, bool& quit, bool& toggle)
             con.WindowEvent(e.window);
         break;
     case SDL_KEYDOWN:
-        if (e.key.keysym.sym == SDLK_BACKQUOTE && (e.key.keysym.mod & kKeyModMask) == 0) {
+        if (s_isToggleKey(e.key.keysym)) {
             if (can_toggle_console()) toggle = true;
         }
         else if (s_isWindow(e.key.windowID, win.window.window)) {
@@ -109,7 +119,8 @@ bool s_pass(bool& toggle)
     return !quit && !closed;
 }
 
-void s_showError(int code)
+// False when the box could not be shown either; the text then goes to stderr.
+bool s_showError(int code)
 {
     char text[2048];
     int n = std::snprintf(text, sizeof text, "Error %d", code);
@@ -122,7 +133,15 @@ void s_showError(int code)
         else
             std::snprintf(text + used, sizeof text - used, "\n\nSDL Error:\n%s", msg);
     }
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Orbivane", text, nullptr);
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Orbivane", text, nullptr) == 0) return true;
+    std::fprintf(stderr, "Orbivane: %s\n", text);
+    return false;
+}
+
+void s_displayLost()
+{
+    var_save();
+    std::fputs("Orbivane: the connection to the display was lost.\n", stderr);
 }
 
 // Start-up up to the loop; the code says how far it got.
@@ -133,6 +152,15 @@ int s_startup()
     update_data(DATA_RAW | 0xFF);
     const int r = SDL_Init(SDL_INIT_VIDEO);
     if (r != 0) return save_sdl_err(r, 100);
+    // A program no one can see would run until killed: fail as SDL would.
+    if (sdl_shows_nothing()) {
+        SDL_SetError("No display could be opened; SDL fell back to its \"%s\" video driver, which shows nothing.",
+                     SDL_GetCurrentVideoDriver());
+        save_sdl_err(-1, 100);
+        SDL_Quit();
+        return 100;
+    }
+    sdl_on_display_lost(s_displayLost);
     const int code = win.Create();
     if (code != 0) return code;
     // The loop goes on without a console that could not be opened.
@@ -140,8 +168,9 @@ int s_startup()
     return 0;
 }
 
-// The settings file is written whatever happened before.
-void s_shutdown(int code)
+// The settings file is written whatever happened before. False when an
+// error could not be shown.
+bool s_shutdown(int code)
 {
     // Nothing was created when SDL did not start.
     if (code != 100) {
@@ -151,7 +180,7 @@ void s_shutdown(int code)
     }
     free_data(0xF000 | 0xFF);
     var_save();
-    if (code != 0) s_showError(code);
+    return code == 0 || s_showError(code);
 }
 
 }  // namespace
@@ -165,6 +194,6 @@ int SDL_main(int, char*[])
         while (s_pass(toggle)) {
         }
     }
-    s_shutdown(code);
-    return 0;
+    // An error no one was shown must at least fail the process.
+    return s_shutdown(code) ? 0 : 1;
 }

@@ -58,7 +58,7 @@ int ConWindow::WindowEvent(const SDL_WindowEvent& e)
     if (!w) return 0;
     switch (e.event) {
     case SDL_WINDOWEVENT_MOVED:
-        if (!sdl_is_maximized(w)) SDL_GetWindowPosition(w, &g_var.con.rect.x, &g_var.con.rect.y);
+        if (sdl_is_placed(w)) SDL_GetWindowPosition(w, &g_var.con.rect.x, &g_var.con.rect.y);
         break;
     case SDL_WINDOWEVENT_RESIZED:
         if (!sdl_is_maximized(w)) SDL_GetWindowSize(w, &g_var.con.rect.w, &g_var.con.rect.h);

@@ -1,6 +1,7 @@
 // An SDL window with its renderer, both owned.
 #include "sdl/SdlWindow.h"
 
+#include "sdl/ov_display.h"
 #include "sdl/ov_sdl.h"
 
 namespace {
@@ -21,6 +22,7 @@ int SdlWindow::Create(const char* title, SDL_Rect* rect, unsigned int windowFlag
 {
     window = SDL_CreateWindow(title, rect->x, rect->y, rect->w, rect->h, windowFlags);
     if (!window) return save_sdl_err(0, 101);
+    if (windowFlags & SDL_WINDOW_SHOWN) sdl_keep_client_pos(window, rect->x, rect->y);
     renderer = SDL_CreateRenderer(window, -1, rendererFlags);
     if (!renderer) return save_sdl_err(0, 102);
     return 0;

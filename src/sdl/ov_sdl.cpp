@@ -46,3 +46,8 @@ SDL_Surface* sdl_surface_from_bmp_mem(const void* mem, int size)
 }
 
 bool sdl_is_maximized(SDL_Window* w) { return (SDL_GetWindowFlags(w) & SDL_WINDOW_MAXIMIZED) != 0; }
+
+bool sdl_is_placed(SDL_Window* w)
+{
+    return (SDL_GetWindowFlags(w) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MAXIMIZED)) == SDL_WINDOW_SHOWN;
+}

@@ -1,0 +1,63 @@
+// The display under SDL: no display at all, a display that goes away, and
+// windows that a window manager frames where their client area should be.
+#include "sdl/ov_display.h"
+
+#include <X11/Xlib.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void (*s_save)() = nullptr;
+
+// Xlib calls this once the connection is gone; nothing may talk to the
+// display after it, so the process ends here without running destructors.
+int s_ioError(Display*)
+{
+    if (s_save) s_save();
+    std::_Exit(1);
+}
+
+// Whether the comma-separated list names the driver, as SDL reads it.
+bool s_names(const char* list, const char* driver)
+{
+    const size_t n = std::strlen(driver);
+    for (const char* p = list; *p;) {
+        const size_t len = std::strcspn(p, ",");
+        if (len == n && SDL_strncasecmp(p, driver, n) == 0) return true;
+        p += len;
+        if (*p == ',') ++p;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool sdl_shows_nothing()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0)) return false;
+    const char* wanted = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    return !wanted || !s_names(wanted, driver);
+}
+
+void sdl_on_display_lost(void (*save)())
+{
+    s_save = save;
+    XSetIOErrorHandler(s_ioError);
+}
+
+void sdl_keep_client_pos(SDL_Window* w, int x, int y)
+{
+    if (SDL_WINDOWPOS_ISUNDEFINED(x) || SDL_WINDOWPOS_ISCENTERED(x) || SDL_WINDOWPOS_ISUNDEFINED(y) ||
+        SDL_WINDOWPOS_ISCENTERED(y))
+        return;
+    // The window manager has framed the window by now; its events tell SDL
+    // the frame's borders and where the client area went.
+    SDL_PumpEvents();
+    int cx = 0, cy = 0;
+    SDL_GetWindowPosition(w, &cx, &cy);
+    // SDL moves the frame by the borders it now knows.
+    if (cx != x || cy != y) SDL_SetWindowPosition(w, x, y);
+}

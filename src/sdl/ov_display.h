@@ -1,0 +1,21 @@
+// The display under SDL: no display at all, a display that goes away, and
+// windows that a window manager frames where their client area should be.
+#pragma once
+
+#include <SDL.h>
+
+// Whether SDL started on a video driver that shows no window (offscreen,
+// dummy) although SDL_VIDEODRIVER did not ask for it: with no display to
+// open, SDL falls back to one of them.
+bool sdl_shows_nothing();
+
+// Saves with save() and ends the process with status 1 when the X display
+// connection breaks. Xlib would otherwise call exit(), whose destructors of
+// the global windows then wait for ever on the dead connection.
+void sdl_on_display_lost(void (*save)());
+
+// Puts the client area of a window just shown back at x, y where the window
+// manager placed its frame there instead, as X11 window managers do with the
+// position a window is mapped at. Centred and undefined positions are left
+// alone.
+void sdl_keep_client_pos(SDL_Window* w, int x, int y);
