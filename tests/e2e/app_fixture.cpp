@@ -2,6 +2,7 @@
 // with its clock pinned, driven with keys and clicks, looked at in screenshots.
 #include "app_fixture.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
@@ -59,6 +60,13 @@ void Orbivane::TearDown()
 // driver it loads leaks at exit with stacks no suppression can name.
 void Orbivane::Launch(const Strings& extra)
 {
+    Start(extra);
+    wait_until([&] { return !(window = x.FindWindow("Orbivane")).empty() || !app->Running(); }, kWaitMs);
+    ASSERT_FALSE(window.empty()) << "no window named Orbivane appeared";
+}
+
+void Orbivane::Start(const Strings& extra, const Strings& drop)
+{
     const int out = open((tmp / "output.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     Strings env{"HOME=" + home(),
                 "DISPLAY=" + x.display(),
@@ -70,11 +78,28 @@ void Orbivane::Launch(const Strings& extra)
                 "SDL_FRAMEBUFFER_ACCELERATION=0"};
     env.insert(env.end(), extra.begin(), extra.end());
     started = std::chrono::steady_clock::now();
-    app =
-        std::make_unique<Proc>(Strings{OV_PROGRAM}, environment({"SDL_VIDEODRIVER"}, env), home(), out, out);
+    Strings dropped{"SDL_VIDEODRIVER"};
+    dropped.insert(dropped.end(), drop.begin(), drop.end());
+    // Dropped variables are taken out after the others are set.
+    Strings kept;
+    for (const auto& e : env)
+        if (std::find(drop.begin(), drop.end(), e.substr(0, e.find('='))) == drop.end()) kept.push_back(e);
+    app = std::make_unique<Proc>(Strings{OV_PROGRAM}, environment(dropped, kept), home(), out, out);
     close(out);
-    wait_until([&] { return !(window = x.FindWindow("Orbivane")).empty() || !app->Running(); }, kWaitMs);
-    ASSERT_FALSE(window.empty()) << "no window named Orbivane appeared";
+}
+
+void Orbivane::StartWindowManager()
+{
+    wm = std::make_unique<Proc>(Strings{OV_OPENBOX},
+                                environment({}, {"DISPLAY=" + x.display(), "HOME=" + home()}), home());
+    // A window manager names its check window on the root once it runs.
+    ASSERT_TRUE(wait_until(
+        [&] {
+            return x.Tool({OV_XPROP, "-root", "_NET_SUPPORTING_WM_CHECK"}).value_or("").find("window id") !=
+                   std::string::npos;
+        },
+        kWaitMs))
+        << "openbox did not take the screen";
 }
 
 Image Orbivane::Shot(const std::string& id) const

@@ -55,6 +55,10 @@ protected:
 
     // Starts the program and waits for its map window.
     void Launch(const Strings& extra = {});
+    // Starts the program with extra set and drop taken out of its environment.
+    void Start(const Strings& extra, const Strings& drop = {});
+    // Starts openbox and waits until it manages the screen.
+    void StartWindowManager();
 
     // A screenshot of the map window, or of the window id.
     Image Shot() const { return Shot(window); }
@@ -79,6 +83,7 @@ protected:
 
     TempDir tmp{"ov_e2e"};
     XServer x;
+    std::unique_ptr<Proc> wm;
     std::unique_ptr<Proc> app;  // declared after the server, so it ends first
     std::string window;
     std::chrono::steady_clock::time_point started;

@@ -167,8 +167,9 @@ std::optional<std::string> XServer::Tool(const Strings& argv, int timeoutMs) con
 std::string XServer::FindWindow(const std::string& name) const
 {
     // xwininfo rather than xdotool: SDL's message box names itself in
-    // UTF-8, which xdotool's name search does not match.
-    std::istringstream tree(Tool({OV_XWININFO, "-root", "-children"}).value_or(""));
+    // UTF-8, which xdotool's name search does not match. The whole tree, as a
+    // window manager puts each window into a frame of its own.
+    std::istringstream tree(Tool({OV_XWININFO, "-root", "-tree"}).value_or(""));
     const std::string quoted = " \"" + name + "\": ";
     std::string line, id;
     while (std::getline(tree, line))
@@ -179,6 +180,20 @@ std::string XServer::FindWindow(const std::string& name) const
 bool XServer::Viewable(const std::string& id) const
 {
     return Tool({OV_XWININFO, "-id", id}).value_or("").find("Map State: IsViewable") != std::string::npos;
+}
+
+std::optional<std::pair<int, int>> XServer::Place(const std::string& id) const
+{
+    std::istringstream info(Tool({OV_XWININFO, "-id", id}).value_or(""));
+    std::optional<int> x, y;
+    std::string line;
+    while (std::getline(info, line)) {
+        const auto colon = line.find(':');
+        if (line.find("Absolute upper-left X:") != std::string::npos) x = std::stoi(line.substr(colon + 1));
+        if (line.find("Absolute upper-left Y:") != std::string::npos) y = std::stoi(line.substr(colon + 1));
+    }
+    if (!x || !y) return std::nullopt;
+    return std::make_pair(*x, *y);
 }
 
 bool XServer::HasFocus(const std::string& id) const

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Strings = std::vector<std::string>;
@@ -58,6 +59,10 @@ public:
     bool Viewable(const std::string& id) const;
     // Whether the window has the keyboard.
     bool HasFocus(const std::string& id) const;
+    // Where the window's client area is on the screen, as xwininfo says.
+    std::optional<std::pair<int, int>> Place(const std::string& id) const;
+    // Ends the server, and so every client's connection.
+    void Stop() { m_proc->Stop(); }
 
 private:
     std::unique_ptr<Proc> m_proc;
