@@ -44,6 +44,12 @@ void expect_saved(const std::string& file, std::initializer_list<Setting> settin
     }
 }
 
+void Orbivane::WriteSettings(const std::string& text) const
+{
+    std::filesystem::create_directories(std::filesystem::path(ini()).parent_path());
+    write_file(ini(), text);
+}
+
 void Orbivane::SetUp()
 {
     std::filesystem::create_directories(home() + "/Documents");

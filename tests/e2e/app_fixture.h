@@ -21,8 +21,10 @@ constexpr char kClock[] = "@2026-09-06 12:00:00";  // the program's clock starts
 constexpr int64_t kClockUnix = 1788696000;         // the same instant
 constexpr int kWaitMs = 10000;                     // for a window, a frame or an exit
 
-// The map's default grid and marker colours.
-const Rgb kGrid{0, 0, 255}, kMarker{255, 0, 0};
+// The map's default grid and marker colours, and the console's text.
+const Rgb kGrid{0, 0, 255}, kMarker{255, 0, 0}, kText{192, 192, 192};
+// The toggle ignores a backquote within 300 ms of the last one it took.
+constexpr auto kToggleGap = std::chrono::milliseconds(400);
 
 // The equirectangular map inside the frame of its outer grid lines.
 struct Map {
@@ -52,6 +54,8 @@ protected:
 
     std::string home() const { return tmp / "home"; }
     std::string ini() const { return home() + "/.local/share/Harrowind/Orbivane/Orbivane.ini"; }
+    // The settings file the program will find, with its folder.
+    void WriteSettings(const std::string& text) const;
 
     // Starts the program and waits for its map window.
     void Launch(const Strings& extra = {});

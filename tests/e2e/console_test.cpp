@@ -13,10 +13,8 @@
 
 namespace {
 
-const Rgb kText{192, 192, 192}, kBlack{0, 0, 0}, kDarkBlue{0, 0, 64};
+const Rgb kBlack{0, 0, 0}, kDarkBlue{0, 0, 64};
 constexpr int kRowH = 16;  // the built-in font's cell height
-// The toggle ignores a backquote within 300 ms of the last one it took.
-constexpr auto kToggleGap = std::chrono::milliseconds(400);
 
 std::string s_version(int major, int minor, int patch)
 {

@@ -2,7 +2,6 @@
 // frames its windows, with a German keyboard, with no display at all and
 // with a display that goes away while it runs.
 #include <chrono>
-#include <filesystem>
 #include <thread>
 
 #include "app_fixture.h"
@@ -13,8 +12,6 @@ namespace {
 using Place = std::pair<int, int>;
 
 const Place kMapAt{300, 400}, kConsoleAt{1200, 300};
-const Rgb kText{192, 192, 192};  // the console's text
-constexpr auto kToggleGap = std::chrono::milliseconds(400);  // the toggle ignores a second key within 300 ms
 
 bool s_near(const std::optional<Place>& p, Place want)
 {
@@ -35,12 +32,6 @@ std::string s_text(const std::optional<Place>& p)
 
 class Desktop : public Orbivane {
 protected:
-    void WriteSettings(const std::string& text)
-    {
-        std::filesystem::create_directories(std::filesystem::path(ini()).parent_path());
-        write_file(ini(), text);
-    }
-
     // Three runs that show both windows at their saved places and close the
     // program; each run must find them where the last one left them.
     void RelaunchThrice(bool closeByWindowManager)
@@ -130,8 +121,9 @@ TEST_F(Desktop, EndsAndSavesTheSettingsWhenTheDisplayGoesAway)
 {
     ASSERT_NO_FATAL_FAILURE(Launch());
     ASSERT_NO_FATAL_FAILURE(Key("m"));
-    ASSERT_TRUE(WaitFor([](const Image& i) { return find_text(i, i.all(), "Miller", Rgb{255, 255, 255}).has_value(); }))
-        << "m changes the projection";
+    ASSERT_TRUE(WaitFor([](const Image& i) {
+        return find_text(i, i.all(), "Miller", Rgb{255, 255, 255}).has_value();
+    })) << "m changes the projection";
     x.Stop();
     EXPECT_EQ(app->Wait(5000).value_or(-1), 1) << "the program ends within 5 s, failing";
     expect_saved(ini(), {{"Plot", "Projection", "102"}});

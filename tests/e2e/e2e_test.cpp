@@ -3,7 +3,6 @@
 // keys and clicks, and judged by what it draws and the settings it leaves.
 #include <chrono>
 #include <cmath>
-#include <filesystem>
 
 #include "app_fixture.h"
 #include "foundation/CIniFile.h"
@@ -91,8 +90,7 @@ TEST_F(Orbivane, ShowsTheStationWhereItIsAndSavesWhatTheKeysChanged)
 
 TEST_F(Orbivane, ReportsABrokenVideoDriverInABoxAndStillSavesTheSettings)
 {
-    std::filesystem::create_directories(std::filesystem::path(ini()).parent_path());
-    write_file(ini(), "[Plot]\nProjection=103\n");
+    WriteSettings("[Plot]\nProjection=103\n");
     ASSERT_NO_FATAL_FAILURE(Launch({"SDL_VIDEODRIVER=nosuchdriver"}));
     const Image box = Shot();
     EXPECT_GT(box.w, 0);
@@ -111,16 +109,14 @@ TEST_F(Orbivane, ReportsABrokenVideoDriverInABoxAndStillSavesTheSettings)
 TEST_F(Orbivane, DrawsTheMapDespiteBadSettingsAndKeepsOnlyTheValidOnes)
 {
     write_file(home() + "/Documents/datamgr.txt", ">" + home() + "/Documents/\nno-such-elements.txt\n");
-    std::filesystem::create_directories(std::filesystem::path(ini()).parent_path());
-    write_file(ini(),
-               "; valid values that are not the defaults beside bad ones; the last line ends the reading\n"
-               "[Object]\nSize=7\n[Path]\nOrbits=3\nShow=1x\nSize=0\n"
-               "[Lines]\nColor=255 128 0 255\n[Info]\nPos=3\n[Object Selected]\nData=99999\n"
-               "[Plot]\nProjection=abc\nPadding=250\nZoom=3\n[Object Label]\nShow=5\n"
-               "[Info Color]\nData=10 20 30\nLabel=1 2 3 4 5\n"
-               "[Longitude]\nColor=0 0 300 255\n[Latitude]\nShow=yes\n[Window]\nRect=10 20 0 600\n"
-               "[Nonsense]\nKey=value\n"
-               "a line that is no setting at all\n");
+    WriteSettings("; valid values that are not the defaults beside bad ones; the last line ends the reading\n"
+                  "[Object]\nSize=7\n[Path]\nOrbits=3\nShow=1x\nSize=0\n"
+                  "[Lines]\nColor=255 128 0 255\n[Info]\nPos=3\n[Object Selected]\nData=99999\n"
+                  "[Plot]\nProjection=abc\nPadding=250\nZoom=3\n[Object Label]\nShow=5\n"
+                  "[Info Color]\nData=10 20 30\nLabel=1 2 3 4 5\n"
+                  "[Longitude]\nColor=0 0 300 255\n[Latitude]\nShow=yes\n[Window]\nRect=10 20 0 600\n"
+                  "[Nonsense]\nKey=value\n"
+                  "a line that is no setting at all\n");
     ASSERT_NO_FATAL_FAILURE(Launch());
 
     const Rgb orange{255, 128, 0};
