@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 #include <unistd.h>
 
 #include "catalogue/CObjects.h"
@@ -17,6 +18,19 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979;
+
+// Tells the test what it saw whenever one of its assertions fails.
+class Witness : public ::testing::EmptyTestEventListener {
+public:
+    explicit Witness(const Orbivane& test) : m_test(test) {}
+    void OnTestPartResult(const ::testing::TestPartResult& r) override
+    {
+        if (r.failed()) m_test.Report();
+    }
+
+private:
+    const Orbivane& m_test;
+};
 
 }  // namespace
 
@@ -52,13 +66,27 @@ void Orbivane::WriteSettings(const std::string& text) const
 
 void Orbivane::SetUp()
 {
+    // Asked now: the listener runs under gtest's lock, which this takes too.
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    m_name = std::string(test->test_suite_name()) + "." + test->name();
+    m_witness = new Witness(*this);
+    ::testing::UnitTest::GetInstance()->listeners().Append(m_witness);
     std::filesystem::create_directories(home() + "/Documents");
     ASSERT_TRUE(x.Start()) << "Xvfb did not start";
 }
 
-void Orbivane::TearDown()
+void Orbivane::TearDown() { delete ::testing::UnitTest::GetInstance()->listeners().Release(m_witness); }
+
+void Orbivane::Report() const
 {
-    if (HasFailure()) std::cerr << "program output:\n" << read_file(tmp / "output.txt");
+    std::ostringstream r;
+    r << "--- what the test saw\nwindows and focus:\n" << x.Describe() << "program output:\n" << Output();
+    if (m_lastShot.w > 0) {
+        const std::string shot = OV_SHOT_DIR "/" + m_name + "-" + std::to_string(++m_reports) + ".bmp";
+        std::filesystem::create_directories(OV_SHOT_DIR);
+        r << "last screenshot: " << (save_bmp(m_lastShot, shot) ? shot : "(could not be saved)") << "\n";
+    }
+    std::cout << r.str() << "---" << std::endl;
 }
 
 // LeakSanitizer stays on, but unsymbolised: the symboliser it would start
@@ -67,8 +95,14 @@ void Orbivane::TearDown()
 void Orbivane::Launch(const Strings& extra)
 {
     Start(extra);
-    wait_until([&] { return !(window = x.FindWindow("Orbivane")).empty() || !app->Running(); }, kWaitMs);
-    ASSERT_FALSE(window.empty()) << "no window named Orbivane appeared";
+    ASSERT_NO_FATAL_FAILURE(Await("Orbivane", window));
+    ASSERT_NO_FATAL_FAILURE(Await("Orbivane Console", console));
+}
+
+void Orbivane::Await(const std::string& name, std::string& id)
+{
+    wait_until([&] { return !(id = x.FindWindow(name)).empty() || !app->Running(); }, kWaitMs);
+    ASSERT_FALSE(id.empty()) << "no window named " << name << " appeared";
 }
 
 void Orbivane::Start(const Strings& extra, const Strings& drop)
@@ -98,19 +132,17 @@ void Orbivane::StartWindowManager()
 {
     wm = std::make_unique<Proc>(Strings{OV_OPENBOX},
                                 environment({}, {"DISPLAY=" + x.display(), "HOME=" + home()}), home());
-    // A window manager names its check window on the root once it runs.
-    ASSERT_TRUE(wait_until(
-        [&] {
-            return x.Tool({OV_XPROP, "-root", "_NET_SUPPORTING_WM_CHECK"}).value_or("").find("window id") !=
-                   std::string::npos;
-        },
-        kWaitMs))
-        << "openbox did not take the screen";
+    // Openbox names its check window on the root well before it handles
+    // a window's map request, and may drop the requests that come between:
+    // a program started then would wait for ever for its window to show.
+    ASSERT_TRUE(x.Tool({OV_XWIN, "managed"})) << "openbox framed no window";
 }
 
 Image Orbivane::Shot(const std::string& id) const
 {
-    return parse_xwd(x.Tool({OV_XWD, "-silent", "-id", id}).value_or(""));
+    Image img = parse_xwd(x.Tool({OV_XWD, "-silent", "-id", id}).value_or(""));
+    if (img.w > 0) m_lastShot = img;
+    return img;
 }
 
 bool Orbivane::WaitIn(const std::string& id, const std::function<bool(const Image&)>& done, Image* img) const

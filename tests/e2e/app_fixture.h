@@ -19,7 +19,6 @@
 
 constexpr char kClock[] = "@2026-09-06 12:00:00";  // the program's clock starts here and runs on
 constexpr int64_t kClockUnix = 1788696000;         // the same instant
-constexpr int kWaitMs = 10000;                     // for a window, a frame or an exit
 
 // The map's default grid and marker colours, and the console's text.
 const Rgb kGrid{0, 0, 255}, kMarker{255, 0, 0}, kText{192, 192, 192};
@@ -48,6 +47,11 @@ struct Setting {
 void expect_saved(const std::string& file, std::initializer_list<Setting> settings);
 
 class Orbivane : public ::testing::Test {
+public:
+    // What the test saw, printed at each failed assertion: the windows, the
+    // focus, the program's output and the last screenshot, kept as a file.
+    void Report() const;
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -57,11 +61,15 @@ protected:
     // The settings file the program will find, with its folder.
     void WriteSettings(const std::string& text) const;
 
-    // Starts the program and waits for its map window.
+    // Starts the program and waits for both its windows, the map window and
+    // the console (hidden), which it creates in that order.
     void Launch(const Strings& extra = {});
     // Starts the program with extra set and drop taken out of its environment.
     void Start(const Strings& extra, const Strings& drop = {});
-    // Starts openbox and waits until it manages the screen.
+    // Waits for a window of the program with this name, or for its end.
+    void Await(const std::string& name, std::string& id);
+    // Starts openbox and waits until it frames a window: it takes the screen
+    // before it is ready to manage windows.
     void StartWindowManager();
 
     // A screenshot of the map window, or of the window id.
@@ -89,6 +97,12 @@ protected:
     XServer x;
     std::unique_ptr<Proc> wm;
     std::unique_ptr<Proc> app;  // declared after the server, so it ends first
-    std::string window;
+    std::string window, console;
     std::chrono::steady_clock::time_point started;
+
+private:
+    std::string m_name;
+    mutable Image m_lastShot;
+    mutable int m_reports = 0;
+    ::testing::TestEventListener* m_witness = nullptr;
 };

@@ -83,6 +83,24 @@ Image parse_xwd(const std::string& b)
     return img;
 }
 
+bool save_bmp(const Image& img, const std::string& path)
+{
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, img.w, img.h, 24, SDL_PIXELFORMAT_RGB24);
+    if (!s) return false;
+    for (int y = 0; y < img.h; ++y) {
+        auto* row = static_cast<Uint8*>(s->pixels) + y * s->pitch;
+        for (int x = 0; x < img.w; ++x) {
+            const Rgb p = img.at(x, y);
+            row[3 * x] = static_cast<Uint8>(p.r);
+            row[3 * x + 1] = static_cast<Uint8>(p.g);
+            row[3 * x + 2] = static_cast<Uint8>(p.b);
+        }
+    }
+    const bool ok = SDL_SaveBMP(s, path.c_str()) == 0;
+    SDL_FreeSurface(s);
+    return ok;
+}
+
 int count(const Image& img, Box b, const std::function<bool(Rgb)>& match)
 {
     int n = 0;

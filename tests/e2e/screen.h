@@ -27,6 +27,8 @@ struct Image {
 
 // A 32-bit ZPixmap dump as xwd writes it; empty when it is anything else.
 Image parse_xwd(const std::string& bytes);
+// Writes the image as a BMP file, for a person to look at.
+bool save_bmp(const Image& img, const std::string& path);
 
 int count(const Image& img, Box b, const std::function<bool(Rgb)>& match);
 // The bounds of every pixel of colour c, if there is one.

@@ -130,7 +130,7 @@ bool XServer::Start()
         environment({}, {}), "/", -1, -1, fds[1]);
     close(fds[1]);
     std::string number;
-    const auto deadline = Clock::now() + std::chrono::seconds(20);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kWaitMs);
     pollfd p{fds[0], POLLIN, 0};
     char c = 0;
     while (poll(&p, 1, s_left(deadline)) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
@@ -194,6 +194,12 @@ std::optional<std::pair<int, int>> XServer::Place(const std::string& id) const
     }
     if (!x || !y) return std::nullopt;
     return std::make_pair(*x, *y);
+}
+
+std::string XServer::Describe() const
+{
+    if (!m_proc || !m_proc->Running()) return "(the X server has ended)\n";
+    return Tool({OV_XWIN, "tree"}).value_or("(xwin tree failed)\n");
 }
 
 bool XServer::HasFocus(const std::string& id) const

@@ -13,6 +13,10 @@
 
 using Strings = std::vector<std::string>;
 
+// The limit of every wait for a window, a frame, a tool or an exit. It only
+// ends a step that would otherwise hang: a passing run never waits it out.
+constexpr int kWaitMs = 60000;
+
 // A child in its own process group, so that whatever it forks (SDL shows its
 // message box from a forked child) goes with it.
 class Proc {
@@ -52,7 +56,7 @@ public:
     bool Start();
     const std::string& display() const { return m_display; }
     // Runs an X tool to its end: its output, or none when it failed or hung.
-    std::optional<std::string> Tool(const Strings& argv, int timeoutMs = 10000) const;
+    std::optional<std::string> Tool(const Strings& argv, int timeoutMs = kWaitMs) const;
     // The id of a top-level window with exactly this name, or empty.
     std::string FindWindow(const std::string& name) const;
     // Whether the window is mapped and so can be seen.
@@ -61,6 +65,8 @@ public:
     bool HasFocus(const std::string& id) const;
     // Where the window's client area is on the screen, as xwininfo says.
     std::optional<std::pair<int, int>> Place(const std::string& id) const;
+    // Every window with its place, size and map state, and which has the focus.
+    std::string Describe() const;
     // Ends the server, and so every client's connection.
     void Stop() { m_proc->Stop(); }
 

@@ -1,0 +1,125 @@
+// An X tool of the end-to-end tests for what xwininfo and xdotool cannot do:
+//   xwin tree          every window with its place, size and map state, and the focus
+//   xwin managed       maps a probe window and ends once a window manager has framed it
+//   xwin maximize ID   asks the window manager to maximise the window
+// A tool of its own rather than Xlib in the tests: Xlib ends the process when
+// the display goes away, and a window that vanishes mid-query is an error.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+int s_ignore(Display*, XErrorEvent*) { return 0; }
+
+std::string s_name(Display* d, Window w)
+{
+    char* name = nullptr;
+    if (!XFetchName(d, w, &name) || !name) return "";
+    std::string s = std::string(" \"") + name + "\"";
+    XFree(name);
+    return s;
+}
+
+void s_tree(Display* d, Window root, Window w, int depth)
+{
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(d, w, &a)) return;
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(d, w, root, 0, 0, &x, &y, &child);
+    static const char* const kStates[] = {"unmapped", "unviewable", "viewable"};
+    std::printf("%*s0x%lx%s %dx%d%+d%+d %s\n", 2 * depth, "", w, s_name(d, w).c_str(), a.width, a.height, x, y,
+                kStates[a.map_state % 3]);
+    Window r = 0, parent = 0, *children = nullptr;
+    unsigned n = 0;
+    if (!XQueryTree(d, w, &r, &parent, &children, &n)) return;
+    for (unsigned i = 0; i < n; ++i) s_tree(d, root, children[i], depth + 1);
+    if (children) XFree(children);
+}
+
+bool s_framedAndViewable(Display* d, Window root, Window w)
+{
+    Window r = 0, parent = 0, *children = nullptr;
+    unsigned n = 0;
+    if (!XQueryTree(d, w, &r, &parent, &children, &n)) return false;
+    if (children) XFree(children);
+    XWindowAttributes a;
+    return parent != root && XGetWindowAttributes(d, w, &a) && a.map_state == IsViewable;
+}
+
+// Runs until framed; the caller's time limit ends it otherwise.
+void s_managed(Display* d, Window root)
+{
+    const Window w = XCreateSimpleWindow(d, root, 0, 0, 64, 64, 0, 0, 0);
+    XStoreName(d, w, "probe");
+    for (;;) {
+        // Asked again each second: a window manager still starting up may
+        // drop a request that comes before its event loop runs.
+        XMapWindow(d, w);
+        XSync(d, False);
+        for (int i = 0; i < 20; ++i) {
+            if (s_framedAndViewable(d, root, w)) {
+                XDestroyWindow(d, w);
+                XSync(d, False);
+                return;
+            }
+            usleep(50000);
+        }
+    }
+}
+
+// The request a pager sends: _NET_WM_STATE add, both directions.
+void s_maximize(Display* d, Window root, Window w)
+{
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(d, "_NET_WM_STATE", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = 1;
+    e.xclient.data.l[1] = static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    e.xclient.data.l[2] = static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    e.xclient.data.l[3] = 2;
+    XSendEvent(d, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XSync(d, False);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::string cmd = argc > 1 ? argv[1] : "";
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) {
+        std::printf("no display\n");
+        return 1;
+    }
+    XSetErrorHandler(s_ignore);
+    const Window root = DefaultRootWindow(d);
+    int rc = 0;
+    if (cmd == "tree") {
+        s_tree(d, root, root, 0);
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(d, &focus, &revert);
+        std::printf("focus: 0x%lx%s\n", focus, focus > PointerRoot ? s_name(d, focus).c_str() : "");
+    }
+    else if (cmd == "managed") {
+        s_managed(d, root);
+    }
+    else if (cmd == "maximize" && argc > 2) {
+        s_maximize(d, root, std::strtoul(argv[2], nullptr, 0));
+    }
+    else {
+        std::fprintf(stderr, "usage: xwin tree | managed | maximize ID\n");
+        rc = 2;
+    }
+    XCloseDisplay(d);
+    return rc;
+}
