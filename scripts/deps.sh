@@ -3,7 +3,9 @@
 # the tests, benchmarks and fuzz targets need; apt-get update runs only
 # when something is missing.
 set -euo pipefail
-build=(build-essential cmake pkg-config libsdl2-dev)
+# The program links libX11 itself, so its headers are named here rather
+# than left to come with SDL's.
+build=(build-essential cmake pkg-config libsdl2-dev libx11-dev)
 # The end-to-end tests run the program under Xvfb with a window manager,
 # drive it with xdotool and setxkbmap, and fake the clock.
 tests=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev

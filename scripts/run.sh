@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the program and starts it, first seeding an object list naming
-# the bundled element sets when the Documents folder has none.
+# the bundled element sets where the program looks for one, if none is there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh

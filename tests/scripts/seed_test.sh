@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Runs the object-list seeding in a scratch home per case: a missing list is
-# seeded whether or not a settings file exists; an existing list is kept.
+# seeded where the settings file makes the program look, whether or not that
+# file exists; an existing list is kept.
 # Usage: seed_test.sh SEED_SCRIPT BUNDLED_LIST
 set -euo pipefail
-seed=$1
-bundled=$2
+# Absolute, since some cases run from inside their home.
+seed=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+bundled=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
+cd "$root"
 unset XDG_CONFIG_HOME XDG_DATA_HOME
 failures=0
 
@@ -21,7 +24,14 @@ begin() {
   cp "$bundled" "$bin/datamgr.txt"
 }
 
-run_seed() { out=$(bash "$seed" "$bin") || fail "seed script failed"; }
+run_seed() { out=$(bash "$seed" "${1:-$bin}") || fail "seed script failed"; }
+
+# The settings file the program would read in this home, one line an argument.
+settings() {
+  ini="$HOME/.local/share/Harrowind/Orbivane/Orbivane.ini"
+  mkdir -p "$(dirname "$ini")"
+  printf '%s\n' "$@" > "$ini"
+}
 
 expect_seeded() {
   local list=$1
@@ -58,6 +68,48 @@ echo 'XDG_DOCUMENTS_DIR="$HOME/Docs"' > "$HOME/.config/user-dirs.dirs"
 run_seed
 expect_seeded "$HOME/Docs/datamgr.txt"
 [ ! -e "$HOME/Documents" ] || fail "wrote into ~/Documents too"
+
+# The program saves its home as the data folder when there is no Documents.
+begin the_list_goes_where_the_settings_put_the_data_folder
+settings '[App]' "Base=$bin/" "Pref=$HOME/.local/share/Harrowind/Orbivane/" \
+  '[Object]' 'Data=datamgr.txt' 'Size=3' '[User]' "AppPath=$bin/" "DataPath=$HOME/" \
+  '[Window]' 'Rect=0 0 800 600'
+run_seed
+expect_seeded "$HOME/datamgr.txt"
+[ ! -e "$HOME/Documents" ] || fail "made ~/Documents"
+
+begin a_bare_list_name_is_joined_to_the_data_folder
+settings '[User]' " DataPath = $HOME/data "$'\r' '[Object]' 'Data = sats.txt '$'\r'
+run_seed
+expect_seeded "$HOME/data/sats.txt"
+
+begin a_list_name_with_a_folder_is_used_as_it_is
+settings '[User]' "DataPath=$HOME/data" '[Object]' 'Data=lists/sats.txt'
+cd "$HOME"
+run_seed
+expect_seeded lists/sats.txt
+[ ! -e "$HOME/data" ] || fail "wrote into the data folder"
+cd "$root"
+
+begin a_bad_line_ends_the_settings_before_the_data_folder
+settings '[App]' 'Base=x' 'no equals sign here' '[User]' "DataPath=$HOME/"
+run_seed
+expect_seeded "$HOME/Documents/datamgr.txt"
+
+begin a_dangling_link_counts_as_a_list
+mkdir -p "$HOME/Documents"
+ln -s "$HOME/gone.txt" "$HOME/Documents/datamgr.txt"
+run_seed
+[ "$(readlink "$HOME/Documents/datamgr.txt")" = "$HOME/gone.txt" ] || fail "the link was changed"
+[ ! -e "$HOME/gone.txt" ] || fail "wrote through the link"
+[ -z "$out" ] || fail "said '$out'"
+
+# run.sh passes an absolute folder, but the > line must not depend on that.
+begin a_relative_program_folder_is_written_absolute
+cd "$HOME"
+run_seed "../$name-bin"
+cd "$root"
+expect_seeded "$HOME/Documents/datamgr.txt"
 
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
 echo "seed script: all cases passed"
