@@ -112,7 +112,7 @@ void Orbivane::Start(const Strings& extra, const Strings& drop)
                 "DISPLAY=" + x.display(),
                 "TZ=UTC",
                 "LD_PRELOAD=" OV_FAKETIME_LIB,
-                std::string("FAKETIME=") + kClock,
+                std::string("FAKETIME=") + clock,
                 "ASAN_OPTIONS=verify_asan_link_order=0:symbolize=0",
                 "LSAN_OPTIONS=suppressions=" OV_LSAN_SUPP ":print_suppressions=0",
                 "SDL_FRAMEBUFFER_ACCELERATION=0"};

@@ -19,6 +19,7 @@
 
 constexpr char kClock[] = "@2026-09-06 12:00:00";  // the program's clock starts here and runs on
 constexpr int64_t kClockUnix = 1788696000;         // the same instant
+constexpr char kStoppedClock[] = "2026-09-06 12:00:00";  // the same instant, the clock stopped there
 
 // The map's default grid and marker colours, and the console's text.
 const Rgb kGrid{0, 0, 255}, kMarker{255, 0, 0}, kText{192, 192, 192};
@@ -97,6 +98,7 @@ protected:
     XServer x;
     std::unique_ptr<Proc> wm;
     std::unique_ptr<Proc> app;  // declared after the server, so it ends first
+    const char* clock = kClock;  // the program's, set before it starts
     std::string window, console;
     std::chrono::steady_clock::time_point started;
 

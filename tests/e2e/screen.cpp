@@ -71,13 +71,13 @@ Image parse_xwd(const std::string& b)
     if (format != 2 || bpp != 32 || w == 0 || h == 0 || b.size() < start + size_t(stride) * h) return img;
     img.w = static_cast<int>(w);
     img.h = static_cast<int>(h);
+    img.px.reserve(size_t(w) * h);
+    const int rs = s_shift(rMask), gs = s_shift(gMask), bs = s_shift(bMask);
     for (uint32_t y = 0; y < h; ++y) {
         for (uint32_t x = 0; x < w; ++x) {
-            const size_t at = start + size_t(y) * stride + 4 * x;
-            uint32_t v = s_be32(b, at);
+            uint32_t v = s_be32(b, start + size_t(y) * stride + 4 * x);
             if (lsbFirst) v = __builtin_bswap32(v);
-            img.px.push_back({int((v & rMask) >> s_shift(rMask)), int((v & gMask) >> s_shift(gMask)),
-                              int((v & bMask) >> s_shift(bMask))});
+            img.px.push_back({int((v & rMask) >> rs), int((v & gMask) >> gs), int((v & bMask) >> bs)});
         }
     }
     return img;
