@@ -86,4 +86,14 @@ constexpr double kROOT44 = 7.3636953e-9;
 constexpr double kROOT52 = 1.1428639e-7;
 constexpr double kROOT54 = 2.1765803e-9;
 
+// How far from the epoch the integrator steps, in minutes: 50 years of
+// 365.25 days on the one-day resonance, 10 on the half-day one, whose steps
+// cost three times as much. Either keeps one integration from the epoch to
+// a few milliseconds; beyond them the resonance terms mean nothing.
+constexpr double kSynchronousSpan = 26298000.0;
+constexpr double kHalfDaySpan = 5259600.0;
+// Radians: no element set has an angle of a million; sines of far larger
+// ones take the slow reduction in every step, at up to three times the cost.
+constexpr double kMaxIntegratorAngle = 1.0e6;
+
 }  // namespace orbit

@@ -1,6 +1,7 @@
 // The deep-space branch of the propagator: lunar and solar terms and the
 // resonance integrator for orbits of 225 minutes or more.
 #include <cmath>
+#include <initializer_list>
 
 #include "orbit/OrbitConstants.h"
 #include "orbit/SGP4.h"
@@ -352,6 +353,14 @@ void SGP4::DeepSpaceSecular(double tsince, const OrbitalElements& elements,
 
     // A time that is not finite would never end the stepping below.
     if (!std::isfinite(t)) throw SatelliteException("Error: (tsince is not finite)");
+    // Every restart steps all the way from the epoch: an absurd epoch would
+    // cost seconds per position, for a result that means nothing anyway.
+    const double span = ds.resonance == 2 ? kSynchronousSpan : kHalfDaySpan;
+    if (std::fabs(t) > span) throw SatelliteException("Error: (tsince too far from epoch)");
+    // The element angles reach the sines taken in every step.
+    for (double angle : {elements.mean_anomaly, elements.ascending_node, elements.argument_perigee})
+        if (!(std::fabs(angle) <= kMaxIntegratorAngle))
+            throw SatelliteException("Error: (angle too large for the integrator)");
 
     // Restart from the epoch unless the stored step lies between the
     // epoch and t, at least one step out.

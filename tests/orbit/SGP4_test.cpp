@@ -1,6 +1,6 @@
 // The propagator against the published verification states and its own
-// record of branch edges, and its refusals: bad elements, decay and the
-// limits of the drag model.
+// record of branch edges, and its refusals: bad elements, decay, the limits
+// of the drag model and times too far from a resonant epoch.
 #include "orbit/SGP4.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "TempDir.h"
+#include "catalogue/CObjects.h"
+#include "catalogue/load_objs.h"
+#include "orbit/OrbitConstants.h"
 #include "orbit/OrbitalElements.h"
+#include "orbit/ov_obj.h"
+#include "tle_text.h"
 
 namespace {
 
@@ -553,4 +559,181 @@ TEST(SGP4Regression, HalfDayResonanceEccentricityEdgesTakeTheirOwnTerms)
         SCOPED_TRACE(c.e);
         ExpectRecordedStates(SGP4(MakeTle(2.0, c.e, 63.4)), c.states);
     }
+}
+
+// --- time from the epoch on the resonances -----------------------------
+// The integrator steps from the epoch to every time it is asked for, so the
+// resonant sets are only propagated within a span of their epoch.
+
+namespace {
+
+constexpr int64_t kSept7 = 63924336000000000;  // 2026-09-07 00:00 UTC: "now" below
+constexpr char kTooFar[] = "Error: (tsince too far from epoch)";
+constexpr double kYear = 365.25 * 1440.0;  // minutes
+
+// The first line of TDRS 3 (tests/data/elements/geo-2026-09.txt, one-day
+// resonance) or AO-10 (tests/data/elements/active-2026-05.txt, half-day
+// resonance) with its epoch field (year and day, 14 columns) replaced.
+std::string Tdrs3Line1(const std::string& epoch)
+{
+    return with_checksum("1 19548U 88091B   " + epoch + " -.00000309  00000+0  00000+0 0  999");
+}
+constexpr char kTdrs3Line2[] = "2 19548  12.5414 340.4510 0038430 352.2522  19.4828  1.00276714126214";
+
+std::string Ao10Line1(const std::string& epoch)
+{
+    return with_checksum("1 14129U 83058B   " + epoch + "  .00000056  00000+0  00000+0 0  999");
+}
+constexpr char kAo10Line2[] = "2 14129  25.8943 226.3219 6025144 104.4774 325.9368  2.05869554294650";
+
+struct ResonantSet {
+    const char* name;
+    Tle tle;      // epoch in 2026
+    Tle old;      // the same elements some years before "now"
+    double span;  // minutes
+};
+
+std::vector<ResonantSet> ResonantSets()
+{
+    return {{"one-day", Tle("TDRS 3", Tdrs3Line1("26250.15234744"), kTdrs3Line2),
+             Tle("TDRS 3", Tdrs3Line1("88250.15234744"), kTdrs3Line2), 50.0 * kYear},
+            {"half-day", Tle("AO-10", Ao10Line1("26127.57973257"), kAo10Line2),
+             Tle("AO-10", Ao10Line1("17127.57973257"), kAo10Line2), 10.0 * kYear}};
+}
+
+// The epoch days the reader takes as numbers although no year has them; the
+// record becomes an epoch the way new_obj makes it.
+const double kAbsurdDays[] = {1e307, 99999999.0, -1e300};
+
+Tle WithEpochDay(Tle tle, double day)
+{
+    tle.epoch = orbit::DateTime(2026u, day);
+    return tle;
+}
+
+bool IsFinite(const Eci& eci)
+{
+    return std::isfinite(eci.Position().x) && std::isfinite(eci.Position().y) &&
+           std::isfinite(eci.Position().z) && std::isfinite(eci.Velocity().x);
+}
+
+}  // namespace
+
+TEST(SGP4, AnAbsurdEpochOnEitherResonanceRefusesNowAndADayAhead)
+{
+    const orbit::DateTime now(kSept7);
+    const orbit::DateTime tomorrow(kSept7 + orbit::kTicksPerDay);
+    for (const ResonantSet& set : ResonantSets()) {
+        for (double day : kAbsurdDays) {
+            SCOPED_TRACE(std::string(set.name) + " day " + testing::PrintToString(day));
+            const SGP4 sgp4(WithEpochDay(set.tle, day));
+            EXPECT_EQ(SatelliteErrorOf([&] { sgp4.FindPosition(now); }), kTooFar);
+            EXPECT_EQ(SatelliteErrorOf([&] { sgp4.FindPosition(tomorrow); }), kTooFar);
+        }
+    }
+}
+
+TEST(SGP4, EitherResonanceGivesAPositionJustInsideItsSpanAndRefusesJustOutside)
+{
+    for (const ResonantSet& set : ResonantSets()) {
+        SCOPED_TRACE(set.name);
+        const SGP4 sgp4(set.tle);
+        for (double edge : {set.span, -set.span}) {
+            EXPECT_TRUE(IsFinite(sgp4.FindPosition(edge))) << edge;
+            const double outside = std::nextafter(edge, 2.0 * edge);
+            EXPECT_EQ(SatelliteErrorOf([&] { sgp4.FindPosition(outside); }), kTooFar) << edge;
+        }
+    }
+}
+
+TEST(SGP4, EitherResonanceRefusesAnElementAngleBeyondAMillionRadians)
+{
+    // 57 million degrees are 994838 radians, 58 million 1012291; 1e300 is
+    // what a comma-separated file can hold.
+    struct Angle {
+        const char* name;
+        double Tle::*field;
+    };
+    const Angle angles[] = {
+        {"mean anomaly", &Tle::mean_anomaly}, {"node", &Tle::raan}, {"perigee", &Tle::arg_perigee}};
+    for (const ResonantSet& set : ResonantSets()) {
+        for (const Angle& angle : angles) {
+            SCOPED_TRACE(std::string(set.name) + " " + angle.name);
+            Tle tle = set.tle;
+            tle.*angle.field = 5.7e7;
+            EXPECT_TRUE(IsFinite(SGP4(tle).FindPosition(1440.0)));
+            for (double degrees : {5.8e7, -5.8e7, 1e300}) {
+                tle.*angle.field = degrees;
+                const SGP4 sgp4(tle);
+                EXPECT_EQ(SatelliteErrorOf([&] { sgp4.FindPosition(1440.0); }),
+                          "Error: (angle too large for the integrator)")
+                    << degrees;
+            }
+        }
+    }
+}
+
+TEST(SGP4, YearsOldResonantSetsStillGiveThePositionsTheyGaveBefore)
+{
+    // TDRS 3 with a 1988 epoch, 38 years before "now", and AO-10 with a 2017
+    // one, 9 years before: the states this propagator gave before it had
+    // spans, now and a day ahead.
+    struct State {
+        double r[3];
+        double v[3];
+    };
+    const State want[2][2] = {
+        {{{-13390.9404577, -39892.6295293, 65.6882258}, {2.9197935135, -0.9840164239, 0.0607871086}},
+         {{-12924.8889221, -40046.7548774, 76.4968648}, {2.9310070382, -0.9499422950, 0.0606992931}}},
+        {{{-3927.4905555, -16319.6804974, -7705.6616463}, {5.1156865154, 1.3071181828, 0.1118444312}},
+         {{8429.0421732, -9220.4820835, -5464.3683484}, {4.2403885429, 4.6566025893, 1.8784854986}}},
+    };
+    const auto sets = ResonantSets();
+    for (size_t i = 0; i < sets.size(); ++i) {
+        const SGP4 sgp4(sets[i].old);
+        for (int day = 0; day < 2; ++day) {
+            SCOPED_TRACE(std::string(sets[i].name) + " day " + std::to_string(day));
+            const Eci eci = sgp4.FindPosition(orbit::DateTime(kSept7 + day * orbit::kTicksPerDay));
+            const State& w = want[i][day];
+            EXPECT_LT(Distance(w.r, eci.Position().x, eci.Position().y, eci.Position().z), kRecordPositionKm);
+            EXPECT_LT(Distance(w.v, eci.Velocity().x, eci.Velocity().y, eci.Velocity().z),
+                      kRecordVelocityKms);
+        }
+    }
+}
+
+TEST(SGP4, AnObjectWithAnAbsurdEpochKeepsWhatItsPointHeld)
+{
+    // As the program meets it: a file the reader takes, then a position now
+    // and a day ahead. TDRS 3 as published comes first and moves its point;
+    // day 99999999 froze the program, days 99999 and -99999 (some 270 years
+    // off) gave positions that meant nothing.
+    std::string text = std::string("TDRS 3\n") + Tdrs3Line1("26250.15234744") + "\n" + kTdrs3Line2 + "\n";
+    for (const char* day : {"99999999    ", "99999       ", "-99999      "})
+        text += std::string("TDRS 3\n") + Tdrs3Line1(std::string("26") + day) + "\n" + kTdrs3Line2 + "\n";
+    const TempDir dir("ov_sgp4");
+    CObjects list;
+    load_objs(list, dir.write("geo.txt", text));
+    ASSERT_EQ(list.m_count, 4u);
+
+    obj_pin_clock(kSept7);
+    int index = 0;
+    for (object_t* obj = list.m_head; obj; obj = obj->next, ++index) {
+        for (int seconds : {0, 86400}) {
+            SCOPED_TRACE("set " + std::to_string(index) + " at " + std::to_string(seconds) + " s");
+            point2f_t pt{0.25f, 0.5f};
+            obj->altitude = 42.0;
+            obj_coord(&pt, obj, seconds);
+            if (index == 0) {
+                EXPECT_NE(pt.x, 0.25f);
+                EXPECT_NE(pt.y, 0.5f);
+            }
+            else {
+                EXPECT_EQ(pt.x, 0.25f);
+                EXPECT_EQ(pt.y, 0.5f);
+                EXPECT_EQ(obj->altitude, 42.0);
+            }
+        }
+    }
+    obj_unpin_clock();
 }
