@@ -4,11 +4,14 @@
 
 #include <cstdio>
 
+#include "foundation/ov_fio.h"
+
 int TextFile::Load(const std::string& path)
 {
-    FILE* f = std::fopen(path.c_str(), "rb");
+    // An object list may name a FIFO or a device, which std::fopen would
+    // wait on for ever; fio_open opens regular files only, without waiting.
+    FILE* f = fio_open(path.c_str(), "rb");
     if (!f) return 1;
-    // A directory opens too; its size query fails or comes out absurd.
     if (std::fseek(f, 0, SEEK_END) != 0) {
         std::fclose(f);
         return 5;

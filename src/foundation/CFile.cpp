@@ -41,16 +41,21 @@ bool Cfile::Reopen(const char* path, const char* mode, Cfile* from)
     // Both objects may name the one stream; it must not be closed twice.
     if (from != this && file && file != f) Close();
     from->file = nullptr;
+    // A FIFO or a device would keep freopen waiting, or reading, for ever; a
+    // name that does not exist yet may still be made for writing.
+    struct stat st;
+    if (path && stat(path, &st) == 0 && !S_ISREG(st.st_mode)) {
+        // As a failed freopen, which closes the stream.
+        std::fclose(f);
+        file = nullptr;
+        return false;
+    }
     file = std::freopen(path, mode, f);
 #ifdef __GLIBC__
     // glibc closes the descriptor of a failed freopen but keeps the FILE
     // itself allocated; fclose is what frees it.
     if (!file) std::fclose(f);
 #endif
-    // A folder would open for reading and then never reach its end, as
-    // with Open.
-    struct stat st;
-    if (file && path && fstat(fileno(file), &st) == 0 && S_ISDIR(st.st_mode)) Close();
     return file != nullptr;
 }
 

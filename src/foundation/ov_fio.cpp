@@ -3,8 +3,11 @@
 #include "foundation/ov_fio.h"
 
 #include <cstdlib>
+#include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "foundation/ov_fsys.h"
 #include "foundation/ov_readline.h"
@@ -74,14 +77,35 @@ unsigned fio_read_line(char* buf, unsigned len, FILE* f)
         buf, len, [f] { return f ? std::fgetc(f) : EOF; }, [f](int c) { std::ungetc(c, f); });
 }
 
+// The modes the program opens with; any other is refused rather than guessed.
+static int s_openFlags(const char* mode)
+{
+    if (std::strcmp(mode, "r") == 0 || std::strcmp(mode, "rb") == 0) return O_RDONLY;
+    if (std::strcmp(mode, "w") == 0 || std::strcmp(mode, "wb") == 0) return O_WRONLY | O_CREAT | O_TRUNC;
+    return -1;
+}
+
 FILE* fio_open(const char* path, const char* mode)
 {
     if (!path || !mode) return nullptr;
-    FILE* f = std::fopen(path, mode);
+    const int flags = s_openFlags(mode);
+    if (flags < 0) return nullptr;
+    // A blocking open of a FIFO waits for its other end, which may never come.
+    const int fd = open(path, flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    // The kind is asked of what was opened, not of the name, which may have
+    // changed since any earlier look. Only a regular file: a directory never
+    // reads, and a FIFO, socket or device may never end.
     struct stat st;
-    if (f && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
-        std::fclose(f);
+    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    // Reads and writes of the file itself then behave as after fopen.
+    const int fl = ok ? fcntl(fd, F_GETFL) : -1;
+    ok = fl != -1 && fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) == 0;
+    if (!ok) {
+        close(fd);
         return nullptr;
     }
+    FILE* f = fdopen(fd, mode);
+    if (!f) close(fd);
     return f;
 }

@@ -22,7 +22,10 @@ int fsys_type(const char* path)
     struct stat st;
     // Missing and unreachable look the same to every caller.
     if (!path || stat(path, &st) != 0) return 0;
-    return S_ISDIR(st.st_mode) ? 2 : 1;
+    if (S_ISDIR(st.st_mode)) return 2;
+    // A FIFO, socket or device is nothing usable: opening one may wait
+    // for ever, and reading one may never end.
+    return S_ISREG(st.st_mode) ? 1 : 0;
 }
 
 int fsys_isDir(const char* path) { return fsys_type(path) == 2 ? 1 : 0; }

@@ -8,7 +8,8 @@
 // included; longer results are refused rather than cut.
 constexpr int kFsysPathMax = 260;
 
-// 0 nothing there (or not reachable), 1 a file, 2 a directory.
+// 0 nothing usable there (missing, not reachable, or neither a regular file
+// nor a directory), 1 a regular file, 2 a directory.
 int fsys_type(const char* path);
 int fsys_isDir(const char* path);
 int fsys_exist(const char* path);

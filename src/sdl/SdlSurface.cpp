@@ -2,6 +2,10 @@
 // before they become textures.
 #include "sdl/SdlSurface.h"
 
+#include <cstdio>
+
+#include "foundation/ov_fio.h"
+
 SdlSurface::~SdlSurface()
 {
     if (surface) SDL_FreeSurface(surface);
@@ -9,7 +13,15 @@ SdlSurface::~SdlSurface()
 
 bool SdlSurface::LoadBmp(const char* path)
 {
-    surface = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+    // SDL_RWFromFile would wait for ever on a FIFO named as a font.
+    FILE* f = fio_open(path, "rb");
+    if (!f) return false;
+    SDL_RWops* rw = SDL_RWFromFP(f, SDL_TRUE);
+    if (!rw) {
+        std::fclose(f);
+        return false;
+    }
+    surface = SDL_LoadBMP_RW(rw, 1);
     return surface != nullptr;
 }
 

@@ -13,7 +13,8 @@ public:
     SdlSurface(const SdlSurface&) = delete;
     SdlSurface& operator=(const SdlSurface&) = delete;
 
-    // Both expect an empty holder.
+    // Both expect an empty holder. A path that names no regular file fails
+    // at once.
     bool LoadBmp(const char* path);
     bool LoadBmp(const void* mem, int size);
     // Keeps the old surface when the conversion fails.

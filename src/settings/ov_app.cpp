@@ -54,6 +54,10 @@ void s_fill(char* cache, char* sdlText)
     SDL_free(sdlText);
 }
 
+// Fonts, the coastline file and the object list are read whole: a folder
+// of that name is as missing as nothing at all.
+bool s_isFile(const char* path) { return fsys_type(path) == 1; }
+
 }  // namespace
 
 const char* app_base_path()
@@ -83,24 +87,24 @@ bool make_support_file_name(char* dst, const char* name)
 {
     if (str_fpath(name) != nullptr) {
         s_copy(dst, name, kMaxLen);
-        return fsys_exist(dst) != 0;
+        return s_isFile(dst);
     }
     // A file in the user folder overrides the one shipped with the program.
     if (g_var.user.app_path[0] != '\0') {
         s_join(dst, g_var.user.app_path, name, kJoinLen);
-        if (fsys_exist(dst)) return true;
+        if (s_isFile(dst)) return true;
     }
     s_join(dst, app_base_path(), name, kJoinLen);
-    return fsys_exist(dst) != 0;
+    return s_isFile(dst);
 }
 
 bool make_data_file_name(char* dst, const char* name)
 {
     if (str_fpath(name) != nullptr) {
         s_copy(dst, name, kMaxLen);
-        return fsys_exist(dst) != 0;
+        return s_isFile(dst);
     }
     // An empty data folder leaves the bare name, relative to the current folder.
     s_join(dst, g_var.user.data_path, name, kJoinLen);
-    return fsys_exist(dst) != 0;
+    return s_isFile(dst);
 }

@@ -7,7 +7,8 @@ const char* app_base_path();
 const char* app_pref_path();
 const char* app_ini_file_name();
 
-// dst holds at least 261 characters. True when something exists at the
-// path written into dst; on false dst holds the last path tried.
+// dst holds at least 261 characters. True when a regular file is at the
+// path written into dst (a folder, FIFO or device counts as missing); on
+// false dst holds the last path tried.
 bool make_support_file_name(char* dst, const char* name);
 bool make_data_file_name(char* dst, const char* name);

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
+#include "FifoWatchdog.h"
 #include "TempDir.h"
+#include "sdl/SdlSurface.h"
 #include "sdl/SdlTexture.h"
 #include "settings/var.h"
 
@@ -72,4 +75,24 @@ TEST_F(FontTest, LoadingAgainReplacesTheGlyphs)
     EXPECT_EQ(font.font.cellW, 16);
     EXPECT_EQ(font.font.cellH, 32);
     EXPECT_EQ(font.font.texture->height, 512);
+}
+
+// A font name is kept in the settings: one that waited on a FIFO would hang
+// every later start with a blank window.
+TEST_F(FontTest, AFifoOrAFolderNamedAsTheFontGivesTheBuiltInSheetAtOnce)
+{
+    const std::string fifo = make_fifo(dir / "pipe.bmp");
+    std::filesystem::create_directory(dir / "folder.bmp");
+    FifoWatchdog dog(fifo);
+    const std::string names[] = {"pipe.bmp", fifo, "folder.bmp", dir / "folder.bmp"};
+    for (const std::string& name : names) {
+        font.font.cellW = 0;
+        ASSERT_TRUE(font.Load(name.c_str(), renderer)) << name;
+        EXPECT_TRUE(builtIn()) << name;
+    }
+    // The sheet loader itself, for a name that turned into a FIFO after the
+    // font's name was looked up.
+    SdlSurface sheet;
+    EXPECT_FALSE(sheet.LoadBmp(fifo.c_str()));
+    EXPECT_FALSE(dog.Stop()) << "waited on the FIFO";
 }

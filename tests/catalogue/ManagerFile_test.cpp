@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/CObjects.h"
+#include "FifoWatchdog.h"
 #include "catalogue_env.h"
 #include "orbit/ov_obj.h"
 
@@ -150,6 +151,21 @@ TEST(ManagerFile, VersionTwoDirectoryGroupsReadTheirFilesButNoSubfolders)
                                      "inner\nb.txt\n}\n"),
               (Names{"A1", "A2", "ALPHA", "B1"}));
     EXPECT_EQ(loadList(f, f.dir() + " {\nb.txt\n}\n"), Names{"B1"});
+}
+
+// Reading a FIFO would wait for a writer that may never come.
+TEST(ManagerFile, AFifoNamedBetweenTwoFilesIsPassedOverInEitherVersion)
+{
+    Files f;
+    const std::string fifo = make_fifo(f / "fifo.txt");
+    FifoWatchdog dog(fifo);
+    const Names both{"A1", "A2", "B1"};
+    EXPECT_EQ(loadList(f, ">" + f.dir() + "\na.txt\nfifo.txt\nb.txt\n"), both);
+    EXPECT_EQ(loadList(f, ">" + f.dir() + "\na.txt\n*fifo.txt\nA1\n*\nb.txt\n"), both);
+    EXPECT_EQ(loadList(f, f.dir() + "a.txt\n" + fifo + "\n" + f.dir() + "b.txt\n"), both);
+    EXPECT_EQ(loadList(f, f.dir() + "a.txt\n" + fifo + " { A1 }\n" + f.dir() + "b.txt\n"), both);
+    EXPECT_EQ(loadList(f, f.path() + " {\na.txt\nfifo.txt\nfifo.txt { A1 }\nb.txt\n}\n"), both);
+    EXPECT_FALSE(dog.Stop()) << "waited on the FIFO";
 }
 
 TEST(ManagerFile, VersionTwoStopsAtAStrayBraceKeepingWhatWasRead)

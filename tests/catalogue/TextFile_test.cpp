@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "FifoWatchdog.h"
 #include "catalogue_env.h"
 
 static std::string str(StrView v) { return std::string(v.ptr ? v.ptr : "", v.len); }
@@ -27,6 +28,19 @@ TEST(TextFile, LoadOfADirectoryFailsWithoutReadingAnything)
     TextFile text;
     const int code = text.Load(dir.path());
     EXPECT_NE(code, 0);
+    EXPECT_EQ(text.m_size, 0u);
+}
+
+// An object list may name one; a writer may never come.
+TEST(TextFile, LoadOfAFifoFailsAtOnceAsCannotOpen)
+{
+    TempDir dir;
+    const std::string fifo = make_fifo(dir / "fifo.txt");
+    TextFile text;
+    FifoWatchdog dog(fifo);
+    const int code = text.Load(fifo);
+    EXPECT_FALSE(dog.Stop()) << "waited for a writer";
+    EXPECT_EQ(code, 1);
     EXPECT_EQ(text.m_size, 0u);
 }
 

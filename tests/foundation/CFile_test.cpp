@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FifoWatchdog.h"
 #include "TempDir.h"
 
 #include <cstdint>
@@ -188,6 +189,25 @@ TEST(Cfile, AFailedReopenLeavesBothObjectsHoldingNothing)
     EXPECT_EQ(std::fgetc(to.file), 'A');
 }
 
+// freopen would wait on the FIFO for its other end.
+TEST(Cfile, ReopenRefusesAFifoAtOnceAndLeavesBothObjectsHoldingNothing)
+{
+    TempDir tmp("ov_cfile");
+    write_file(tmp / "a", "A");
+    const std::string fifo = make_fifo(tmp / "fifo");
+    for (const char* mode : {"r", "w"}) {
+        Cfile from;
+        Cfile to;
+        ASSERT_TRUE(from.Open((tmp / "a").c_str(), "r"));
+        FifoWatchdog dog(fifo);
+        const bool reopened = to.Reopen(fifo.c_str(), mode, &from);
+        EXPECT_FALSE(dog.Stop()) << mode << ": waited for the other end";
+        EXPECT_FALSE(reopened) << mode;
+        EXPECT_EQ(from.file, nullptr) << mode;
+        EXPECT_EQ(to.file, nullptr) << mode;
+    }
+}
+
 // --- byte order ---------------------------------------------------------------
 
 TEST(CFileEndian, KeepsTheTagForAnUnknownValue)
@@ -282,7 +302,10 @@ TEST(CFileEndian, SwappedWriteStopsAtTheFirstItemNotWritten)
 {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     CFile f;
-    ASSERT_TRUE(f.Open("/dev/full", "wb"));
+    // Open takes regular files only; the full device comes as a stream
+    // the object is handed.
+    f.file = std::fopen("/dev/full", "wb");
+    ASSERT_NE(f.file, nullptr);
     // Unbuffered, so each item meets the full device at once.
     ASSERT_EQ(std::setvbuf(f.file, nullptr, _IONBF, 0), 0);
     f.SetEndian(4321);

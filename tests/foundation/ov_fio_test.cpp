@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FifoWatchdog.h"
 #include "TempDir.h"
 
 #include <cstdlib>
@@ -13,6 +14,9 @@
 #include <utility>
 #include <vector>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -123,14 +127,31 @@ TEST(FioSave, CreatesOrTruncatesTheFile)
     EXPECT_EQ(fs::file_size(f), 0u);
 }
 
-TEST(FioSave, ReportsAFolderThatCannotHoldTheFileAndAFullDevice)
+TEST(FioSave, CannotOpenInAMissingFolderOrOverAFolderOrADevice)
 {
     TempDir tmp("ov_fio");
     EXPECT_EQ(fio_save((tmp / "no/such/file").c_str(), "x", 1), 1);
     EXPECT_EQ(fio_save(tmp.path().c_str(), "x", 1), 1);
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    // A few bytes only fail when the stream is flushed on closing.
-    EXPECT_EQ(fio_save("/dev/full", "x", 1), 3);
+    EXPECT_EQ(fio_save("/dev/full", "x", 1), 1);
+}
+
+// A few bytes only fail when the stream is flushed on closing. The limit on
+// file size, set in a child of its own, makes that write fail.
+TEST(FioSave, ReportsBytesLostOnClosingAsAShortWrite)
+{
+    TempDir tmp("ov_fio");
+    const std::string f = tmp / "out";
+    EXPECT_EXIT(
+        {
+            signal(SIGXFSZ, SIG_IGN);
+            struct rlimit lim;
+            getrlimit(RLIMIT_FSIZE, &lim);
+            lim.rlim_cur = 0;
+            setrlimit(RLIMIT_FSIZE, &lim);
+            _exit(fio_save(f.c_str(), "x", 1));
+        },
+        ::testing::ExitedWithCode(3), "");
 }
 
 TEST(FioMalloc, HandsOutTheWholeFile)
@@ -215,4 +236,32 @@ TEST(FioOpen, RefusesAFolderButOpensFiles)
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(std::fgetc(f), 'x');
     std::fclose(f);
+}
+
+// Whether a reader waits on the other end or not, for either direction.
+TEST(FioOpen, RefusesAFifoAtOnce)
+{
+    TempDir tmp("ov_fio");
+    const std::string fifo = make_fifo(tmp / "fifo");
+    for (const bool readerWaits : {false, true}) {
+        const int reader = readerWaits ? open(fifo.c_str(), O_RDONLY | O_NONBLOCK) : -1;
+        for (const char* mode : {"r", "rb", "w", "wb"}) {
+            FifoWatchdog dog(fifo);
+            FILE* f = fio_open(fifo.c_str(), mode);
+            EXPECT_FALSE(dog.Stop()) << mode << ": waited for the other end";
+            EXPECT_EQ(f, nullptr) << mode;
+            if (f) std::fclose(f);
+        }
+        if (reader >= 0) close(reader);
+    }
+}
+
+TEST(FioOpen, RefusesACharacterDevice)
+{
+    if (!fs::exists("/dev/null")) GTEST_SKIP() << "no /dev/null";
+    for (const char* mode : {"r", "rb", "w", "wb"}) {
+        FILE* f = fio_open("/dev/null", mode);
+        EXPECT_EQ(f, nullptr) << mode;
+        if (f) std::fclose(f);
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FifoWatchdog.h"
 #include "TempDir.h"
 
 #include <cstdlib>
@@ -76,6 +77,17 @@ TEST(FsysType, TellsNothingFileAndDirectoryApart)
         EXPECT_EQ(fsys_type(c.path.c_str()), c.type) << c.path;
         EXPECT_EQ(fsys_isDir(c.path.c_str()), c.isDir) << c.path;
         EXPECT_EQ(fsys_exist(c.path.c_str()), c.exist) << c.path;
+    }
+}
+
+// Opening either may wait for ever, and reading one may never end.
+TEST(FsysType, AFifoOrADeviceIsNothingUsable)
+{
+    TempDir tmp("ov_fsys");
+    for (const std::string& path : {make_fifo(tmp / "fifo"), std::string("/dev/null")}) {
+        EXPECT_EQ(fsys_type(path.c_str()), 0) << path;
+        EXPECT_EQ(fsys_isDir(path.c_str()), 0) << path;
+        EXPECT_EQ(fsys_exist(path.c_str()), 0) << path;
     }
 }
 

@@ -7,6 +7,10 @@
 #include "pipeline/screen_data.h"
 #include "pipeline_env.h"
 
+#include <filesystem>
+
+#include "FifoWatchdog.h"
+
 namespace {
 
 class VarSetHooksTest : public PipelineTest {};
@@ -54,15 +58,18 @@ TEST_F(VarSetHooksTest, ANewCoastlineFileIsDrawnAtOnceAndAMissingOneKeepsTheOld)
     EXPECT_TRUE(g_coastlinesS.numPoints == 2 && g_coastlines.numLines == 1);
 }
 
-TEST_F(VarSetHooksTest, ANewObjectListReplacesTheSatellitesAndDropsTheSelection)
+// A set that waited on a FIFO would hang the program, and every later start.
+TEST_F(VarSetHooksTest, AFifoOrAFolderAsTheCoastlineFileKeepsTheOldAtOnce)
 {
-    load_objects(iss_set("A", "00001"));
     start({0, 0, 800, 600});
-    select(1);
-    const std::string other = dir.write("other.txt", iss_set("B", "00002") + iss_set("C", "00003"));
-    var_set_str(VAR_OBJ_DATA, dir.write("list2.txt", other + "\n").c_str());
-    EXPECT_EQ(g_var.sel.obj, nullptr);
-    ASSERT_EQ(g_objs.m_count, 2u);
-    EXPECT_TRUE(g_oePointsMP != nullptr && g_orbRectsS[1].w == 3);
-    EXPECT_EQ(obj_catnum(g_objs.m_head), 2u);
+    var_set_str(VAR_LINES_DATA, dir.write("c.dat", "-180 90\n180 -90\n").c_str());
+    ASSERT_EQ(g_coastlinesS.numPoints, 2u);
+    const std::string fifo = make_fifo(dir / "pipe.dat");
+    std::filesystem::create_directory(dir / "folder.dat");
+    FifoWatchdog dog(fifo);
+    for (const std::string& name : {fifo, dir / "folder.dat"}) {
+        var_set_str(VAR_LINES_DATA, name.c_str());
+        EXPECT_TRUE(g_coastlinesS.numPoints == 2 && g_coastlines.numLines == 1) << name;
+    }
+    EXPECT_FALSE(dog.Stop()) << "waited on the FIFO";
 }

@@ -2,6 +2,7 @@
 // data file names into paths.
 #include "settings/ov_app.h"
 
+#include "FifoWatchdog.h"
 #include "foundation/ov_str.h"
 #include "settings_env.h"
 
@@ -118,6 +119,21 @@ TEST_F(OvApp, DataNameResolvesOnlyToTheDataFolder)
     EXPECT_EQ(std::string(dst), there);
     EXPECT_FALSE(make_data_file_name(dst, "datamgr.txt"));
     EXPECT_STREQ(dst, "datamgr.txt");
+}
+
+// Each is read whole: opening a FIFO may wait for ever, a folder never reads.
+TEST_F(OvApp, AFifoOrAFolderIsAsMissingAsNothing)
+{
+    make_fifo(dir + "pipe.bmp");
+    fs::create_directory(dir + "folder.bmp");
+    std::strcpy(g_var.user.app_path, dir.c_str());
+    std::strcpy(g_var.user.data_path, dir.c_str());
+    for (const std::string name : {"pipe.bmp", "folder.bmp"}) {
+        EXPECT_FALSE(make_support_file_name(dst, name.c_str())) << name;
+        EXPECT_FALSE(make_support_file_name(dst, (dir + name).c_str())) << name;
+        EXPECT_FALSE(make_data_file_name(dst, name.c_str())) << name;
+        EXPECT_FALSE(make_data_file_name(dst, (dir + name).c_str())) << name;
+    }
 }
 
 TEST_F(OvApp, OverlongNamesAreCutInsideTheDestination)
