@@ -30,9 +30,10 @@ int ConInput::Message(int code, uintptr_t arg)
     case CI_STRING: r = LE_PutStr(reinterpret_cast<const char*>(arg)); break;
     default: break;
     }
-    // A cursor move alone keeps the row count, so the input does not jump
-    // when the cursor leaves the extra cell at the end.
-    if (r & LE_LENGTH) UpdateHeight();
+    // A cursor move counts too: whether the cursor stands in the extra cell
+    // after the last character decides the row count, and a stale count can
+    // leave the cursor below the rows shown.
+    UpdateHeight();
     return r;
 }
 

@@ -40,7 +40,7 @@ TEST(Console, WrapsOutputAndDropsTheOldestOfMoreThan500Lines)
     EXPECT_EQ((Nums{c.output.LineCount(), c.output.height, c.output.width, c.top}), (Nums{500, 500, 2, 496}));
 }
 
-TEST(Console, InputRowsCountTheCursorCellOnlyWhenTheLengthChanges)
+TEST(Console, InputRowsCountTheCursorCellWhileItStandsAtTheEnd)
 {
     Console c;
     c.SetSize(5, 10);
@@ -49,11 +49,29 @@ TEST(Console, InputRowsCountTheCursorCellOnlyWhenTheLengthChanges)
     c.Type("123456789");
     EXPECT_EQ(rowsAndCursor(), (Nums{2, 1, 0}));
     c.Input(CI_LEFT);
-    EXPECT_EQ(rowsAndCursor(), (Nums{2, 0, 9}));
+    EXPECT_EQ(rowsAndCursor(), (Nums{1, 0, 9}));
+    c.Input(CI_END);
+    EXPECT_EQ(rowsAndCursor(), (Nums{2, 1, 0}));
+    c.Input(CI_LEFT);
     c.Type("0");
     EXPECT_EQ(c.Shown(), (Rows{">123456780", "9"}));
     for (int code : {CI_HOME, CI_DELETE}) c.Input(code);
     EXPECT_EQ(c.input.Height(), 1u);  // nine characters and a cursor inside them
+}
+
+// Under a full view the input's last row is the view's last: a row count
+// left behind by a move would put the cursor below it.
+TEST(Console, TheCursorStaysInViewAfterEveryEditAndMove)
+{
+    Console c;
+    c.SetSize(3, 10);
+    for (int i = 0; i < 5; ++i) c.AppendOutput("n");
+    c.Type("0123456789");
+    unsigned row, col;
+    for (int code : {CI_LEFT, CI_LEFT, CI_DELETE, CI_END, CI_HOME, CI_END, CI_BACKSPACE, CI_END}) {
+        c.Input(code);
+        EXPECT_TRUE(c.IsCursorVisible(row, col)) << "after key " << code;
+    }
 }
 
 TEST(Console, ScrollsWithinTheRowsAndShowsTheInputOnKeys)
