@@ -223,8 +223,9 @@ int MainWin::WindowEvent(SDL_WindowEvent const& e)
         break;
     case SDL_WINDOWEVENT_CLOSE:
         // The console goes with the map window; its place is kept as shown,
-        // maximised or not.
-        if (SDL_Window* c = con.window.window; c && (SDL_GetWindowFlags(c) & SDL_WINDOW_SHOWN)) {
+        // maximised or not, and as it was when it was minimised.
+        if (SDL_Window* c = con.window.window;
+            c && (SDL_GetWindowFlags(c) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MINIMIZED))) {
             con.window.GetClientRect(&g_var.con.rect);
             SDL_HideWindow(c);
         }

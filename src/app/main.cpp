@@ -113,8 +113,9 @@ bool s_pass(bool& toggle)
         }
     }
     if (s_shown(s_conWindow())) con.Render();
-    // The console is looked at only when the map window is closed.
-    const bool closed = s_closed(win.window.window) && s_closed(s_conWindow());
+    // Closing the map window ends the program whatever became of the
+    // console: a minimised one cannot be hidden and would keep it running.
+    const bool closed = s_closed(win.window.window);
     SDL_Delay(kPassDelayMs);
     return !quit && !closed;
 }

@@ -124,6 +124,33 @@ TEST_F(Desktop, AMaximisedWindowKeepsItsNormalPlaceAndSize)
     expect_saved(ini(), {{"Window", "Rect", "300 400 800 600"}, {"Window", "Max", "1"}});
 }
 
+// A minimised console cannot be hidden: the program must end all the same,
+// keeping the console's place as it was shown, here maximised.
+TEST_F(Desktop, ClosingTheMapWindowEndsTheProgramWithTheConsoleMinimised)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWindowManager());
+    WriteSettings("[Window]\nRect=300 400 800 600\n[Console]\nRect=1200 300 640 480\n");
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_TRUE(WaitFor([](const Image& i) { return bounds(i, kGrid).has_value(); }));
+    ASSERT_NO_FATAL_FAILURE(AssertAt(window, kMapAt, "the map"));
+    ASSERT_NO_FATAL_FAILURE(Key("grave"));
+    ASSERT_TRUE(WaitIn(console, [](const Image& i) { return shows_text(i, 0, 0, ">", kText); }));
+    ASSERT_NO_FATAL_FAILURE(AssertAt(console, kConsoleAt, "the console"));
+    ASSERT_TRUE(x.Tool({OV_XWIN, "maximize", console}));
+    ASSERT_TRUE(WaitIn(console, [](const Image& i) { return i.w > 2000 && shows_text(i, 0, 0, ">", kText); }))
+        << "the console fills the screen";
+
+    ASSERT_TRUE(x.Tool({OV_XDOTOOL, "windowminimize", "--sync", console}));
+    ASSERT_TRUE(wait_until([&] { return !x.Viewable(console); }, kWaitMs)) << "the console is minimised";
+    ASSERT_TRUE(x.Tool({OV_XDOTOOL, "windowactivate", "--sync", window}));
+    ASSERT_NO_FATAL_FAILURE(Key("alt+F4"));
+    EXPECT_EQ(app->Wait(kWaitMs), 0) << "closing the map window ends the program";
+    EXPECT_TRUE(s_near(s_saved(ini(), "Window"), kMapAt)) << "the map saved at " << s_text(s_saved(ini(), "Window"));
+    int r[4] = {};
+    EXPECT_EQ(CIniFile{ini()}.Get("Console", "Rect", r, 4), 4);
+    EXPECT_GT(r[2], 2000) << "the console saved as it was shown, maximised";
+}
+
 TEST_F(Desktop, TheKeyLeftOfOneTogglesTheConsoleOnAGermanKeyboard)
 {
     ASSERT_TRUE(x.Tool({OV_SETXKBMAP, "de"}));
