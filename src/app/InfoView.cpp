@@ -2,6 +2,7 @@
 // position, altitude and orbit, as a band of four rows or a column.
 #include "app/InfoView.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "orbit/ov_obj.h"
@@ -44,18 +45,28 @@ void s_angle(char* buf, size_t size, float radians, char pos, char neg)
     std::snprintf(buf, size, "%8.2f%c%c", deg, kDegree, letter);
 }
 
+// A satellite whose position was never computed has no latitude, longitude
+// or altitude to show: those cells stay empty.
 void s_value(char* buf, size_t size, int item, object_t* obj, const objectInfo_t& info)
 {
-    const point2f_t pt = obj->point ? *obj->point : point2f_t{0.0f, 0.0f};
+    const point2f_t pt = obj->point ? *obj->point : kNoPosition;
+    const bool placed = has_position(pt) && std::isfinite(obj->altitude);
+    buf[0] = '\0';
     switch (item) {
     case kCatnum: std::snprintf(buf, size, "%u", static_cast<unsigned>(info.catnum)); break;
-    case kLatitude: s_angle(buf, size, pt.y, 'N', 'S'); break;
-    case kLongitude: s_angle(buf, size, pt.x, 'E', 'W'); break;
-    case kAltitude: std::snprintf(buf, size, "%8.2f km", obj->altitude); break;
+    case kLatitude:
+        if (placed) s_angle(buf, size, pt.y, 'N', 'S');
+        break;
+    case kLongitude:
+        if (placed) s_angle(buf, size, pt.x, 'E', 'W');
+        break;
+    case kAltitude:
+        if (placed) std::snprintf(buf, size, "%8.2f km", obj->altitude);
+        break;
     case kOrbit: std::snprintf(buf, size, "%8.2f", info.revNumber); break;
     case kPerDay: std::snprintf(buf, size, "%8.2f", info.meanMotion); break;
     case kPeriod: std::snprintf(buf, size, "%s", info.periodText); break;
-    default: buf[0] = '\0'; break;
+    default: break;
     }
 }
 

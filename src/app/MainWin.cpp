@@ -192,8 +192,10 @@ int MainWin::KeyDownEvent(SDL_KeyboardEvent const& e)
         if (mods != Mods::none) return -1;
         g_var.path.show = g_var.path.show >= 2 ? 0 : g_var.path.show + 1;
         if (g_var.path.show != 0) {
+            // The path was just computed from now; from the raw stage it
+            // would advance a step ahead of the satellite.
             g_path.EnablePolylines(g_var.path.show == 2);
-            update_data(DATA_RAW | DATA_PATH);
+            update_data(DATA_PROJECTED | DATA_PATH);
         }
         return 1;
     default: return -1;

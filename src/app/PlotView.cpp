@@ -46,10 +46,24 @@ void s_drawItem(SDL_Renderer* renderer, bool show, const color4b_t& color, const
     s_drawPolylines(renderer, set);
 }
 
+// Rectangles whose projected point is known, in runs of neighbours: a
+// satellite or path point without a position is drawn nowhere.
+void s_fillKnownRects(SDL_Renderer* renderer, const SDL_Rect* rects, const point2f_t* pts, unsigned count)
+{
+    unsigned i = 0;
+    while (i < count) {
+        while (i < count && !has_position(pts[i])) ++i;
+        const unsigned first = i;
+        while (i < count && has_position(pts[i])) ++i;
+        if (i > first) SDL_RenderFillRects(renderer, rects + first, static_cast<int>(i - first));
+    }
+}
+
 // Labels lean away from the map's edge they are nearer to: westwards from
 // markers east of Greenwich, eastwards from markers west of it.
 void s_drawLabel(SdlFont* font, object_t* obj, unsigned i, const SDL_Rect& r)
 {
+    if (!has_position(g_oePointsMP[i])) return;
     char name[kObjNameSize];
     obj_name(name, obj, sizeof name);
     const float lon = 180.0f * g_objs.m_points[i].x / kPi;
@@ -88,7 +102,7 @@ void s_drawPath(SDL_Renderer* renderer)
     else {
         if (g_opMP.numPoints < 1 || !g_opRectsS) return;
         s_drawColor(renderer, g_var.path.color);
-        SDL_RenderFillRects(renderer, g_opRectsS, static_cast<int>(g_opMP.numPoints));
+        s_fillKnownRects(renderer, g_opRectsS, g_opMP.points, g_opMP.numPoints);
     }
 }
 
@@ -107,9 +121,9 @@ void PlotView::Render(SDL_Renderer* renderer)
     s_drawItem(renderer, g_var.lines.show, g_var.lines.color, g_coastlinesS);
 
     const unsigned count = g_objs.m_count;
-    if (count > 0 && g_orbRectsS && g_objs.m_points) {
+    if (count > 0 && g_orbRectsS && g_oePointsMP && g_objs.m_points) {
         s_drawColor(renderer, g_var.obj.color);
-        SDL_RenderFillRects(renderer, g_orbRectsS, static_cast<int>(count));
+        s_fillKnownRects(renderer, g_orbRectsS, g_oePointsMP, count);
         if (g_var.obj.label.show != 0 && font && font->texture) s_drawLabels(font, g_orbRectsS, count);
     }
 
@@ -133,11 +147,13 @@ void PlotView::UpdateScreenRect()
 
 object_t* PlotView::NearestObj(int x, int y)
 {
-    if (g_objs.m_count == 0 || !g_oePtsS) return nullptr;
+    if (g_objs.m_count == 0 || !g_oePtsS || !g_oePointsMP) return nullptr;
     int best = kFarthest;
     object_t* result = nullptr;
     unsigned i = 0;
     for (object_t* o = g_objs.m_head; o && i < g_objs.m_count; o = o->next, ++i) {
+        // What is not drawn cannot be clicked.
+        if (!has_position(g_oePointsMP[i])) continue;
         // In double: points lie up to 2^24 pixels out and a click anywhere
         // in int, too far for an int square; exact below 2^26 pixels.
         const double dx = static_cast<double>(g_oePtsS[i].x) - x;

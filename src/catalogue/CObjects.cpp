@@ -2,6 +2,8 @@
 // position per object in a contiguous array that the map pipeline reads.
 #include "catalogue/CObjects.h"
 
+#include <algorithm>
+
 #include "catalogue/ManagerFile.h"
 
 CObjects::~CObjects() { Free(); }
@@ -12,9 +14,10 @@ int CObjects::Load(const char* path)
     const int result = manager.Load(*this, path);
     if (m_count != 0) {
         delete[] m_points;
-        // Zero until a first propagation succeeds: a satellite that cannot be
-        // propagated at all sits at longitude 0, latitude 0.
-        m_points = new point2f_t[m_count]();
+        // No position until a first propagation succeeds: a satellite that
+        // cannot be propagated at all is not shown anywhere.
+        m_points = new point2f_t[m_count];
+        std::fill_n(m_points, m_count, kNoPosition);
         uint32_t i = 0;
         for (object_t* o = m_head; o; o = o->next) o->point = &m_points[i++];
         for (object_t* o = m_head; o; o = o->next) obj_coord(o->point, o, 0);

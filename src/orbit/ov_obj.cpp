@@ -137,7 +137,9 @@ void obj_coord(point2f_t* pt, object_t* obj, int seconds)
         if (!std::isfinite(g.longitude) || !std::isfinite(g.latitude) || !std::isfinite(g.altitude)) return;
         pt->x = static_cast<float>(g.longitude);
         pt->y = static_cast<float>(g.latitude);
-        obj->altitude = g.altitude;
+        // The altitude is the panel's altitude now: a point ahead (the orbit
+        // path's) must not stand in for it.
+        if (seconds == 0) obj->altitude = g.altitude;
     }
     catch (const orbit::TleException&) {
     }

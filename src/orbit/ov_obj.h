@@ -18,7 +18,7 @@ struct object_t {
     orbit::Tle* tle;
     orbit::SGP4* sgp4;
     point2f_t* point;  // the satellite list's slot for this object, not owned
-    double altitude;   // km, from the last successful obj_coord
+    double altitude;   // km, from the last successful obj_coord for now
     object_t* next;
 };
 
@@ -78,8 +78,9 @@ int obj_from_tle_lines(object_t** out, char const* name, char const* line1, char
 void obj_free(object_t* obj);
 void obj_free_all(object_t* head);
 
-// Longitude and latitude (radians) into *pt and the altitude into the object,
-// for now plus seconds; a failed propagation writes nothing.
+// Longitude and latitude (radians) into *pt for now plus seconds, and for
+// now itself also the altitude into the object; a failed propagation writes
+// nothing.
 void obj_coord(point2f_t* pt, object_t* obj, int seconds);
 void obj_coord(object_t* obj, int seconds);
 

@@ -15,8 +15,15 @@ namespace {
 // edge, not a move.
 constexpr double kBreak = 3.14;
 
+// The timer and the wall clock may part by a step, or by a second for a
+// step shorter than that, before the path counts as stale.
+constexpr double kClockSlack = 1e6;  // microseconds
+
+// A point that could not be computed stands alone, so no line is drawn to
+// or across it.
 bool s_isBreak(const point2f_t& a, const point2f_t& b)
 {
+    if (!has_position(a) || !has_position(b)) return true;
     return std::fabs(static_cast<double>(b.x) - a.x) > kBreak ||
            std::fabs(static_cast<double>(b.y) - a.y) > kBreak;
 }
@@ -26,6 +33,14 @@ int s_seconds(double t)
 {
     if (!(t < INT_MAX)) return t != t ? 0 : INT_MAX;
     return t > 0.0 ? static_cast<int>(t) : 0;
+}
+
+// Ticks plus seconds, held inside int64 for any step.
+int64_t s_later(int64_t ticks, double seconds)
+{
+    const double t = static_cast<double>(ticks) + seconds * 1e6;
+    if (!(t < 9.2e18)) return t != t ? ticks : INT64_MAX;
+    return t > -9.2e18 ? static_cast<int64_t>(t) : -INT64_MAX;
 }
 
 }  // namespace
@@ -64,6 +79,8 @@ void ObjectPath::EnablePolylines(bool on)
 {
     polylines = on;
     if (g_var.sel.obj == nullptr) return;
+    // Computed from now, so the timer starts again with it.
+    elapsedMs = 0;
     InitPoints();
     InitPolylines();
 }
@@ -72,7 +89,14 @@ bool ObjectPath::Tick(unsigned ms)
 {
     if (g_var.sel.obj == nullptr) return false;
     elapsedMs = ms > UINT_MAX - elapsedMs ? UINT_MAX : elapsedMs + ms;
-    return elapsedMs >= tickMs;
+    // Positions follow the wall clock, the timer only the time the program
+    // ran: after a suspend or a clock change the two part by more than a
+    // step, and the path would show where the satellite was.
+    const double pathNow = static_cast<double>(startTicks) + elapsedMs * 1000.0;
+    const double drift = std::fabs(static_cast<double>(obj_now_ticks()) - pathNow);
+    const double allowed = step * 1e6 > kClockSlack ? step * 1e6 : kClockSlack;
+    if (drift > allowed) stale = true;
+    return stale || elapsedMs >= tickMs;
 }
 
 void ObjectPath::Update()
@@ -80,12 +104,18 @@ void ObjectPath::Update()
     object_t* obj = g_var.sel.obj;
     if (obj == nullptr) return;
     elapsedMs = 0;
+    if (stale) {
+        InitPoints();
+        InitPolylines();
+        return;
+    }
     const unsigned n = numPoints;
     if (n >= 1) {
         for (unsigned i = 0; i + 1 < n; ++i) points[i] = points[i + 1];
-        points[n - 1] = point2f_t{0.0f, 0.0f};
+        points[n - 1] = kNoPosition;
         obj_coord(&points[n - 1], obj, s_seconds((n - 1) * step));
     }
+    startTicks = s_later(startTicks, step);
     InitPolylines();
 }
 
@@ -120,8 +150,12 @@ void ObjectPath::InitPoints()
 {
     object_t* obj = g_var.sel.obj;
     if (obj == nullptr) return;
+    startTicks = obj_now_ticks();
+    stale = false;
     double t = 0.0;
     for (unsigned i = 0; i < numPoints; ++i) {
+        // A point that fails holds nothing, not what an earlier path left.
+        points[i] = kNoPosition;
         obj_coord(&points[i], obj, s_seconds(t));
         t += step;
     }

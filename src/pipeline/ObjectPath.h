@@ -3,6 +3,8 @@
 // advanced a point at a time on its own timer.
 #pragma once
 
+#include <cstdint>
+
 #include "pipeline/CPolylines.h"
 
 class ObjectPath : public CPolylines2f {
@@ -13,15 +15,19 @@ public:
     unsigned tickMs = 0;  // step in whole milliseconds
     unsigned elapsedMs = 0;
     bool polylines = true;  // drawn as lines, else as separate points
+    int64_t startTicks = 0;  // wall-clock time of the first point
+    bool stale = false;      // the wall clock left the path behind
 
     // A zero argument keeps the stored count.
     bool SetOrbits(unsigned orbits, unsigned pointsPerOrbit);
     // For a newly selected satellite.
     void Reset();
     void EnablePolylines(bool on);
-    // True when the path is due to advance.
+    // True when the path is due to advance, or to start afresh because the
+    // wall clock jumped (a suspend, a clock change).
     bool Tick(unsigned ms);
-    // Drops the oldest point and computes one at the far end.
+    // Drops the oldest point and computes one at the far end; a stale path
+    // is computed afresh from now.
     void Update();
     void InitPolylines();
     void InitPoints();

@@ -2,6 +2,7 @@
 // projection, and the choice of that projection.
 #include "pipeline/projection_data.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "pipeline/data.h"
@@ -62,7 +63,9 @@ void init_projection_data(int flags)
     if (flags & DATA_OBJS) {
         delete[] g_oePointsMP;
         s_oeCount = g_objs.m_count;
-        g_oePointsMP = new point2f_t[s_oeCount]();
+        // Nothing to show until the next update projects the satellites.
+        g_oePointsMP = new point2f_t[s_oeCount];
+        std::fill_n(g_oePointsMP, s_oeCount, kNoPosition);
     }
     if (flags & DATA_PATH) g_opMP.Copy(g_path);
 }

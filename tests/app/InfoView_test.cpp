@@ -97,3 +97,19 @@ TEST_F(InfoViewTest, WithoutASelectionOnlyTheLabelsAndANoteShow)
     EXPECT_TRUE(vp.x == 0 && vp.y == 0 && vp.w == kWinW && vp.h == kWinH);
     EXPECT_TRUE(f.px == expected(kBand, "No Satellite Selected", {}).px);
 }
+
+// Name and orbit facts, but no place: a satellite that was never placed is
+// not at 0 N 0 E.
+TEST_F(InfoViewTest, ASatelliteWithoutAPositionShowsItsFactsButNoPlace)
+{
+    load_stations();
+    object_t* iss = select(25544);
+    ASSERT_NE(iss, nullptr);
+    *iss->point = kNoPosition;
+    iss->altitude = 0.0;
+    objectInfo_t facts;
+    obj_info(&facts, iss);
+    info.SetVertical(false);
+    const Frame f = render();
+    EXPECT_TRUE(f.px == expected(kBand, "ISS (ZARYA)", {"25544", "", "", "", "58435.00", "   15.49", facts.periodText}).px);
+}

@@ -191,7 +191,9 @@ TEST_F(MainWinTest, MStepsThroughTheProjectionsAndShowsTheNameCentredInTheWindow
 
 // The raw path update restarts the path's timer; the screen stage in point
 // form is placed by it.
-TEST_F(MainWinTest, PCyclesThePathModesSwitchingItsFormAndUpdatingFromRawData)
+// The path is computed afresh from now: it starts where the satellite is,
+// as after a selection, not a step ahead of it.
+TEST_F(MainWinTest, PCyclesThePathModesSwitchingItsFormAndStartingItAtTheSatellite)
 {
     ASSERT_EQ(open(), 0);
     win.SelObj(kOther);
@@ -204,6 +206,9 @@ TEST_F(MainWinTest, PCyclesThePathModesSwitchingItsFormAndUpdatingFromRawData)
 
     EXPECT_TRUE(win.KeyDownEvent(key(SDLK_p)) == 1 && g_var.path.show == 1);
     EXPECT_TRUE(!g_path.polylines && g_path.elapsedMs == 0u);
+    const point2f_t& sat = *g_var.sel.obj->point;
+    EXPECT_TRUE(g_path.points[0].x == sat.x && g_path.points[0].y == sat.y) << "the path starts at the satellite";
+    EXPECT_TRUE(g_opMP.points[0].x == g_oePointsMP[g_var.sel.obj->point - g_objs.m_points].x);
     const SDL_Rect r = g_opRectsS[5];
     update_data(DATA_PROJECTED | DATA_PATH);
     EXPECT_TRUE(SDL_RectEquals(&r, &g_opRectsS[5]));
@@ -211,6 +216,7 @@ TEST_F(MainWinTest, PCyclesThePathModesSwitchingItsFormAndUpdatingFromRawData)
     g_path.elapsedMs = 77;
     EXPECT_TRUE(win.KeyDownEvent(key(SDLK_p, KMOD_CAPS)) == 1 && g_var.path.show == 2);
     EXPECT_TRUE(g_path.polylines && g_path.elapsedMs == 0u);
+    EXPECT_TRUE(g_path.points[0].x == sat.x && g_path.points[0].y == sat.y);
     EXPECT_TRUE(win.KeyDownEvent(key(SDLK_p, KMOD_LCTRL)) == -1 && g_var.path.show == 2);
 }
 

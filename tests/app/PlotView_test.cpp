@@ -26,11 +26,13 @@ protected:
         ASSERT_GE(g_objs.m_count, 3u);
         for (unsigned i = 0; i < g_objs.m_count; ++i) place(i, {-500, -500, 3, 3});
     }
-    // The i-th satellite's marker (view coordinates) and raw longitude.
+    // The i-th satellite's marker (view coordinates) and raw longitude; it
+    // has a position from now on.
     static void place(unsigned i, SDL_Rect r, float lonRad = 0.5f)
     {
         g_orbRectsS[i] = r;
         g_objs.m_points[i].x = lonRad;
+        g_oePointsMP[i] = {lonRad, 0.0f};
     }
     Frame render()
     {
@@ -185,6 +187,45 @@ TEST_F(PlotViewTest, TheNearestSatelliteWinsAndTheEarlierOnATie)
 
     free_data(0xF000 | DATA_OBJS);
     EXPECT_EQ(plot.NearestObj(0, 0), nullptr);
+}
+
+// A satellite whose position was never computed is nowhere: no marker, no
+// label, and a click beside where its rectangle lies takes another one.
+TEST_F(PlotViewTest, ASatelliteWithoutAPositionIsNeitherDrawnLabelledNorPicked)
+{
+    g_var.obj.label.show = 1;
+    place(0, {200, 60, 5, 5});
+    place(1, {400, 60, 5, 5});
+    g_oePtsS[0] = {202, 62};
+    g_oePtsS[1] = {402, 62};
+    g_oePointsMP[0] = kNoPosition;
+    const Frame f = render();
+    const uint32_t marker = rgb(g_var.obj.color), label = rgb(g_var.obj.label.color);
+    EXPECT_EQ(f.count(marker, {kView.x + 200, kView.y + 60, 5, 5}), 0) << "no marker";
+    EXPECT_EQ(f.count(label, {kView.x, kView.y + 40, 300, 20}), 0) << "no label";
+    EXPECT_EQ(f.count(marker, {kView.x + 400, kView.y + 60, 5, 5}), 25) << "the placed one is drawn";
+    EXPECT_GT(f.count(label, {kView.x + 300, kView.y + 40, 300, 20}), 0);
+    EXPECT_EQ(plot.NearestObj(202, 62), g_objs.m_head->next);
+
+    g_var.obj.label.show = 2;
+    select(obj_catnum(g_objs.m_head));
+    EXPECT_EQ(render().count(label, {kView.x, kView.y, kView.w, kView.h}), 0) << "selected, still unlabelled";
+}
+
+// Path points that could not be computed are drawn as nothing, in both
+// forms.
+TEST_F(PlotViewTest, PathPointsWithoutAPositionAreNotDrawn)
+{
+    g_var.path.show = 2;
+    select(25544);
+    g_opMP.Alloc(3, 1);
+    g_opMP.points[1] = kNoPosition;
+    g_opRectsS = new SDL_Rect[3]{{20, 30, 3, 3}, {40, 30, 3, 3}, {60, 30, 3, 3}};
+    g_path.polylines = false;
+    const Frame f = render();
+    std::string s;
+    for (int x : {21, 41, 61}) s += f.at(kView.x + x, kView.y + 31) == rgb(g_var.path.color) ? '1' : '0';
+    EXPECT_EQ(s, "101");
 }
 
 // The map fits the view's own area inset by the padding, wherever the view

@@ -34,18 +34,24 @@ private:
 
 }  // namespace
 
-std::pair<double, double> station_at(std::chrono::steady_clock::duration ran)
+std::optional<std::pair<double, double>> position_at(unsigned catnum, int64_t unixUs)
 {
     CObjects objs;
     load_objs(objs, OV_BIN_DIR "/stations-2026-09.txt");
-    object_t* iss = obj_find(25544, objs.m_head);
-    if (!iss) return {1000, 1000};
-    const auto us = std::chrono::duration_cast<std::chrono::microseconds>(ran).count();
-    obj_pin_clock(kClockUnix * 1000000 + us + orbit::kTicksAt1970);
-    point2f_t pt{0, 0};
-    obj_coord(&pt, iss, 0);
+    object_t* sat = obj_find(catnum, objs.m_head);
+    if (!sat) return std::nullopt;
+    obj_pin_clock(unixUs + orbit::kTicksAt1970);
+    point2f_t pt = kNoPosition;
+    obj_coord(&pt, sat, 0);
     obj_unpin_clock();
-    return {pt.x * 180 / kPi, pt.y * 180 / kPi};
+    if (!has_position(pt)) return std::nullopt;
+    return std::pair<double, double>{pt.x * 180 / kPi, pt.y * 180 / kPi};
+}
+
+std::pair<double, double> station_at(std::chrono::steady_clock::duration ran)
+{
+    const auto us = std::chrono::duration_cast<std::chrono::microseconds>(ran).count();
+    return position_at(25544, kClockUnix * 1000000 + us).value_or(std::pair<double, double>{1000, 1000});
 }
 
 void expect_saved(const std::string& file, std::initializer_list<Setting> settings)
@@ -92,9 +98,9 @@ void Orbivane::Report() const
 // LeakSanitizer stays on, but unsymbolised: the symboliser it would start
 // dies under libfaketime. Framebuffer acceleration is off because the GL
 // driver it loads leaks at exit with stacks no suppression can name.
-void Orbivane::Launch(const Strings& extra)
+void Orbivane::Launch(const Strings& extra, const Strings& drop)
 {
-    Start(extra);
+    Start(extra, drop);
     ASSERT_NO_FATAL_FAILURE(Await("Orbivane", window));
     ASSERT_NO_FATAL_FAILURE(Await("Orbivane Console", console));
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -36,9 +37,12 @@ struct Map {
     int y(double lat) const { return b.y0 + static_cast<int>(std::lround((90 - lat) / 180 * (b.y1 - b.y0))); }
 };
 
-// Where the space station is after the program has run this long, in degrees
-// of longitude and latitude, from the same element set and propagator the
-// program uses.
+// Where a satellite of the bundled stations file is at an instant (Unix
+// time in microseconds), in degrees of longitude and latitude, from the
+// same element set and propagator the program uses; none when it has no
+// position then.
+std::optional<std::pair<double, double>> position_at(unsigned catnum, int64_t unixUs);
+// Where the space station is after the program has run this long.
 std::pair<double, double> station_at(std::chrono::steady_clock::duration ran);
 
 struct Setting {
@@ -64,7 +68,7 @@ protected:
 
     // Starts the program and waits for both its windows, the map window and
     // the console (hidden), which it creates in that order.
-    void Launch(const Strings& extra = {});
+    void Launch(const Strings& extra = {}, const Strings& drop = {});
     // Starts the program with extra set and drop taken out of its environment.
     void Start(const Strings& extra, const Strings& drop = {});
     // Waits for a window of the program with this name, or for its end.

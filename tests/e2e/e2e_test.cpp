@@ -95,6 +95,86 @@ TEST_F(Orbivane, NamesEachNewProjectionInABoxAndSavesTheLast)
     expect_saved(ini(), {{"Plot", "Projection", "102"}});
 }
 
+// By then the model has brought HRC MONOBLOCK CAMERA down; the other
+// stations are far from 0 N 0 E, where a satellite with no position would
+// otherwise sit.
+TEST_F(Orbivane, ASatelliteThatNeverHadAPositionIsNowhereYetItsFactsShowWhenSelected)
+{
+    clock = "@2026-12-20 06:00:00";
+    constexpr int64_t kThen = 1797746400LL * 1000000;
+    for (int64_t s : {0, 60, 120}) {
+        ASSERT_FALSE(position_at(66052, kThen + s * 1000000)) << "the camera has decayed";
+        const auto iss = position_at(25544, kThen + s * 1000000);
+        ASSERT_TRUE(iss && std::hypot(iss->first, iss->second) > 10) << "the station is far from 0 N 0 E";
+    }
+    write_file(home() + "/Documents/datamgr.txt", ">" OV_BIN_DIR "/\nstations-2026-09.txt\n");
+    WriteSettings("[Object Selected]\nData=66052\n");
+    ASSERT_NO_FATAL_FAILURE(Launch());
+
+    Image img;
+    ASSERT_TRUE(WaitFor(
+        [](const Image& i) {
+            return bounds(i, kGrid) && bounds(i, kMarker) && shows_text(i, 0, 0, "HRC MONOBLOCK CAMERA", kWhite);
+        },
+        &img))
+        << "no frame with the map, markers and the selected camera's name";
+    const Map map{*bounds(img, kGrid)};
+    EXPECT_FALSE(near(img, map.x(0), map.y(0), kMarker, 8)) << "no red marker at 0 N 0 E";
+    EXPECT_FALSE(find_text(img, {map.x(-20), map.y(20), map.x(20), map.y(-20)}, "HRC", kWhite))
+        << "no label there either";
+    EXPECT_TRUE(shows_text(img, 110, 16, "66052", kValue)) << "the panel shows its catalogue number";
+    EXPECT_TRUE(shows_text(img, 600, 16, " 5073.00", kValue)) << "and its orbit number";
+    EXPECT_EQ(count(img, {340, 16, 479, 63}, [](Rgb p) { return p == kValue; }), 0)
+        << "its latitude, longitude and altitude cells stay empty";
+    EXPECT_EQ(count(img, img.all(), s_path), 0) << "and it has no path";
+
+    EXPECT_EQ(Quit(), 0);
+    EXPECT_EQ(Output(), "") << "nothing printed";
+    expect_saved(ini(), {{"Object Selected", "Data", "66052"}});
+}
+
+// Positions follow the wall clock; after it jumps an hour (a laptop that
+// resumes, a clock set by hand) the path must start at the satellite, not
+// where the satellite was when the path was last computed.
+TEST_F(Orbivane, AfterTheClockJumpsThePathStartsAtTheSatelliteAgain)
+{
+    const std::string stamp = tmp / "faketime.txt";
+    write_file(stamp, "@2026-09-16 12:00:00\n");
+    write_file(home() + "/Documents/datamgr.txt", ">" OV_BIN_DIR "/\nstations-2026-09.txt\n");
+    WriteSettings("[Object Selected]\nData=25544\n");
+    ASSERT_NO_FATAL_FAILURE(Launch({"FAKETIME_TIMESTAMP_FILE=" + stamp, "FAKETIME_NO_CACHE=1",
+                                    "FAKETIME_DONT_FAKE_MONOTONIC=1"},
+                                   {"FAKETIME"}));
+    Image img;
+    ASSERT_TRUE(WaitFor([](const Image& i) { return bounds(i, kGrid) && count(i, i.all(), s_path) > 300; }, &img))
+        << "no frame with the station's path";
+    const Map map{*bounds(img, kGrid)};
+
+    write_file(stamp, "@2026-09-16 13:00:00\n");
+    // The clock runs on from 13:00 as it ran from 12:00, counted from the start.
+    constexpr int64_t k1300 = 1789563600LL * 1000000;
+    const auto now = [&] {
+        return k1300 + std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started)
+                           .count();
+    };
+    // Where the station flew in the last 50 minutes: all on a path an hour
+    // stale, and off one that starts now but where the tracks cross.
+    int onPath = 0;
+    EXPECT_TRUE(WaitFor([&](const Image& i) {
+        const int64_t t = now();
+        onPath = 0;
+        for (int min = 5; min <= 50; ++min) {
+            const auto p = position_at(25544, t - min * 60000000LL);
+            if (p && near(i, map.x(p->first), map.y(p->second), Rgb{255, 255, 0}, 2)) ++onPath;
+        }
+        const auto here = position_at(25544, t);
+        return count(i, i.all(), s_path) > 300 && onPath < 10 && here &&
+               near(i, map.x(here->first), map.y(here->second), Rgb{255, 255, 0}, 3);
+    })) << onPath << " of the station's last 46 minutes still lie on its path";
+    EXPECT_EQ(Quit(), 0);
+    EXPECT_EQ(Output(), "") << "nothing printed";
+}
+
 TEST_F(Orbivane, ReportsABrokenVideoDriverInABoxAndStillSavesTheSettings)
 {
     WriteSettings("[Plot]\nProjection=103\n");

@@ -1,6 +1,7 @@
 #include "pipeline/projection_data.h"
 
 #include "pipeline/data.h"
+#include "pipeline/raw_data.h"
 #include "pipeline_env.h"
 #include "settings/var.h"
 
@@ -53,4 +54,15 @@ TEST_F(ProjectionDataTest, TheCycleWrapsBothWaysAndRestartsFromUnknownIds)
         step();
         EXPECT_EQ(g_var.plot.projection, 100);
     }
+}
+
+// A new list's satellites wait for their first update with no projected
+// position, rather than at the map's centre.
+TEST_F(ProjectionDataTest, NewSatellitesHaveNoProjectedPositionUntilTheirUpdate)
+{
+    load_objects(iss_set("A", "00001") + iss_set("B", "00002"));
+    ASSERT_EQ(g_objs.m_count, 2u);
+    EXPECT_FALSE(has_position(g_oePointsMP[0]) || has_position(g_oePointsMP[1]));
+    update_data(DATA_PROJECTED | DATA_OBJS);
+    EXPECT_TRUE(has_position(g_oePointsMP[0]) && has_position(g_oePointsMP[1]));
 }
