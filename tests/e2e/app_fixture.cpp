@@ -36,9 +36,10 @@ private:
 
 std::optional<std::pair<double, double>> position_at(unsigned catnum, int64_t unixUs)
 {
-    CObjects objs;
-    load_objs(objs, OV_BIN_DIR "/stations-2026-09.txt");
-    object_t* sat = obj_find(catnum, objs.m_head);
+    // Read once: a wait asks for dozens of positions per screenshot.
+    static CObjects s_objs;
+    if (!s_objs.m_head) load_objs(s_objs, OV_BIN_DIR "/stations-2026-09.txt");
+    object_t* sat = obj_find(catnum, s_objs.m_head);
     if (!sat) return std::nullopt;
     obj_pin_clock(unixUs + orbit::kTicksAt1970);
     point2f_t pt = kNoPosition;
