@@ -7,9 +7,10 @@ set -euo pipefail
 # than left to come with SDL's.
 build=(build-essential cmake pkg-config libsdl2-dev libx11-dev)
 # The end-to-end tests run the program under Xvfb with a window manager,
-# drive it with xdotool and setxkbmap, and fake the clock.
+# drive it with xdotool and setxkbmap, and fake the clock. SDL's message
+# box needs the X core fonts, which come with Xvfb only as a Recommends.
 tests=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb openbox xdotool x11-apps x11-utils x11-xkb-utils faketime libfaketime)
+  xvfb xfonts-base openbox xdotool x11-apps x11-utils x11-xkb-utils faketime libfaketime)
 case "${1:-}" in
   "") packages=("${build[@]}") ;;
   test) packages=("${build[@]}" "${tests[@]}") ;;
