@@ -2,7 +2,9 @@
 // frames its windows, with a German keyboard, with no display at all and
 // with a display that goes away while it runs.
 #include <chrono>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "app_fixture.h"
@@ -41,8 +43,9 @@ protected:
     }
 
     // Three runs that show both windows at their saved places and close the
-    // program; each run must find them where the last one left them.
-    void RelaunchThrice(bool closeByWindowManager)
+    // program; each run must find them where the last one left them. framed
+    // checks the map window's frame in the first run.
+    void RelaunchThrice(bool closeByWindowManager, const std::function<void()>& framed = {})
     {
         WriteSettings("[Window]\nRect=300 400 800 600\n[Console]\nRect=1200 300 640 480\n");
         for (int run = 1; run <= 3; ++run) {
@@ -50,6 +53,9 @@ protected:
             ASSERT_NO_FATAL_FAILURE(Launch());
             ASSERT_TRUE(WaitFor([](const Image& i) { return bounds(i, kGrid).has_value(); }));
             ASSERT_NO_FATAL_FAILURE(AssertAt(window, kMapAt, "the map"));
+            if (run == 1 && framed) {
+                ASSERT_NO_FATAL_FAILURE(framed());
+            }
 
             const std::string& con = console;
             ASSERT_NO_FATAL_FAILURE(Key("grave"));
@@ -99,11 +105,17 @@ TEST_F(Desktop, WindowsStayWhereTheyWereUnderAWindowManagerThatDrawsNoBorder)
     std::string rc = read_file("/etc/xdg/openbox/rc.xml");
     const auto name = rc.find("<name>Clearlooks</name>");
     ASSERT_NE(name, std::string::npos) << "openbox's own configuration names its theme";
-    rc.replace(name, 22, "<name>Bare</name>");
+    rc.replace(name, std::strlen("<name>Clearlooks</name>"), "<name>Bare</name>");
     std::filesystem::create_directories(home() + "/.config/openbox");
     write_file(home() + "/.config/openbox/rc.xml", rc);
     ASSERT_NO_FATAL_FAILURE(StartWindowManager());
-    RelaunchThrice(true);
+    // Otherwise this would only repeat the bordered case.
+    RelaunchThrice(true, [&] {
+        const auto f = x.Frame(window);
+        ASSERT_TRUE(f) << x.Describe();
+        EXPECT_EQ((*f)[2], (*f)[0]) << "no border beside the map window";
+        EXPECT_GT((*f)[3], (*f)[1]) << "a title bar above it";
+    });
 }
 
 TEST_F(Desktop, WindowsStayWhereTheyWereWithoutAWindowManager) { RelaunchThrice(false); }

@@ -196,6 +196,14 @@ std::optional<std::pair<int, int>> XServer::Place(const std::string& id) const
     return std::make_pair(*x, *y);
 }
 
+std::optional<std::array<int, 4>> XServer::Frame(const std::string& id) const
+{
+    std::istringstream out(Tool({OV_XWIN, "frame", id}).value_or(""));
+    std::array<int, 4> f{};
+    if (!(out >> f[0] >> f[1] >> f[2] >> f[3])) return std::nullopt;
+    return f;
+}
+
 std::string XServer::Describe() const
 {
     if (!m_proc || !m_proc->Running()) return "(the X server has ended)\n";

@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -65,6 +66,9 @@ public:
     bool HasFocus(const std::string& id) const;
     // Where the window's client area is on the screen, as xwininfo says.
     std::optional<std::pair<int, int>> Place(const std::string& id) const;
+    // The outer corner of the window manager's frame around the window,
+    // then the window's own client corner, each as x and y.
+    std::optional<std::array<int, 4>> Frame(const std::string& id) const;
     // Every window with its place, size and map state, and which has the focus.
     std::string Describe() const;
     // Ends the server, and so every client's connection.

@@ -2,6 +2,7 @@
 //   xwin tree          every window with its place, size and map state, and the focus
 //   xwin managed       maps a probe window and ends once a window manager has framed it
 //   xwin maximize ID   asks the window manager to maximise the window
+//   xwin frame ID      the outer corner of the top-level window holding ID, then ID's own
 // A tool of its own rather than Xlib in the tests: Xlib ends the process when
 // the display goes away, and a window that vanishes mid-query is an error.
 #include <X11/Xlib.h>
@@ -74,6 +75,28 @@ void s_managed(Display* d, Window root)
     }
 }
 
+// A frame's border, when the window manager draws one with X, lies outside
+// the frame's inside origin, so the frame's corner is its outer one.
+bool s_frame(Display* d, Window root, Window w)
+{
+    int cx = 0, cy = 0;
+    Window child = 0;
+    if (!XTranslateCoordinates(d, w, root, 0, 0, &cx, &cy, &child)) return false;
+    Window top = w;
+    for (;;) {
+        Window r = 0, parent = 0, *children = nullptr;
+        unsigned n = 0;
+        if (!XQueryTree(d, top, &r, &parent, &children, &n)) return false;
+        if (children) XFree(children);
+        if (parent == root || parent == 0) break;
+        top = parent;
+    }
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(d, top, &a)) return false;
+    std::printf("%d %d %d %d\n", a.x, a.y, cx, cy);
+    return true;
+}
+
 // The request a pager sends: _NET_WM_STATE add, both directions.
 void s_maximize(Display* d, Window root, Window w)
 {
@@ -116,8 +139,11 @@ int main(int argc, char* argv[])
     else if (cmd == "maximize" && argc > 2) {
         s_maximize(d, root, std::strtoul(argv[2], nullptr, 0));
     }
+    else if (cmd == "frame" && argc > 2) {
+        if (!s_frame(d, root, std::strtoul(argv[2], nullptr, 0))) rc = 1;
+    }
     else {
-        std::fprintf(stderr, "usage: xwin tree | managed | maximize ID\n");
+        std::fprintf(stderr, "usage: xwin tree | managed | maximize ID | frame ID\n");
         rc = 2;
     }
     XCloseDisplay(d);
