@@ -153,3 +153,40 @@ TEST(CsvFile, EpochFractionDigitsAreMicrosecondsAsWritten)
         EXPECT_EQ(e.microsecond, c.us) << c.epoch;
     }
 }
+
+// Cells are taken by position and as written, so a file from a tool that
+// quotes its texts or orders the columns its own way gives no satellites.
+TEST(CsvFile, QuotedCellsOrAnotherColumnOrderLoadNothing)
+{
+    const auto cells = [](const std::string& row) {
+        std::vector<std::string> out;
+        size_t from = 0;
+        for (size_t at; (at = row.find(',', from)) != std::string::npos; from = at + 1)
+            out.push_back(row.substr(from, at - from));
+        out.push_back(row.substr(from));
+        return out;
+    };
+    const auto join = [](const std::vector<std::string>& c) {
+        std::string out;
+        for (size_t i = 0; i < c.size(); ++i) out += (i ? "," : "") + c[i];
+        return out;
+    };
+    const std::vector<std::string> header = cells(kCsvHeader), row = cells(kIssCsvRow);
+
+    std::vector<std::string> quoted = row;
+    for (int text : {0, 1, 2, 10}) quoted[size_t(text)] = '"' + quoted[size_t(text)] + '"';
+    EXPECT_TRUE(readAll(join(header) + "\n" + join(quoted) + "\n").records.empty()) << "quoted texts";
+
+    // The catalogue number moved up to second place, after the name.
+    std::vector<std::string> h = header, r = row;
+    for (auto* c : {&h, &r}) {
+        const std::string catnum = (*c)[11];
+        c->erase(c->begin() + 11);
+        c->insert(c->begin() + 1, catnum);
+    }
+    const Result moved = readAll(join(h) + "\n" + join(r) + "\n");
+    EXPECT_TRUE(moved.valid) << "only the first header cell is read";
+    EXPECT_TRUE(moved.records.empty()) << "another column order";
+    // The unchanged cells load, so the cases above fail for what they change.
+    EXPECT_EQ(readAll(join(header) + "\n" + join(row) + "\n").records.size(), 1u);
+}
