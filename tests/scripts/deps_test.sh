@@ -24,11 +24,13 @@ END
 fake sudo <<<'exec "$@"'
 # Not root, so the sudo path is the one taken everywhere.
 fake id <<<'echo 1000'
-# The build makes a program that only notes it was started.
+# The build makes a program that only notes it was started, and a list
+# helper that names a list in the home.
 fake cmake <<'END'
 mkdir -p build/release/bin
 printf '#!/bin/sh\ntouch "$RAN"\n' > build/release/bin/orbivane
-chmod +x build/release/bin/orbivane
+printf '#!/bin/sh\nprintf "%%s" "$HOME/datamgr.txt"\n' > build/release/bin/orbivane-list-path
+chmod +x build/release/bin/orbivane build/release/bin/orbivane-list-path
 echo sats.txt > build/release/bin/datamgr.txt
 END
 export PATH="$fake:$PATH" HOME="$root/home" APT_LOG="$root/apt.log" RAN="$root/ran"

@@ -2,11 +2,12 @@
 # Runs the object-list seeding in a scratch home per case: a missing list is
 # seeded where the settings file makes the program look, whether or not that
 # file exists; an existing list is kept.
-# Usage: seed_test.sh SEED_SCRIPT BUNDLED_LIST
+# Usage: seed_test.sh SEED_SCRIPT BUNDLED_LIST LIST_PATH_HELPER
 set -euo pipefail
 # Absolute, since some cases run from inside their home.
 seed=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 bundled=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+helper=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 cd "$root"
@@ -22,6 +23,7 @@ begin() {
   bin="$root/$name-bin"
   mkdir -p "$HOME" "$bin"
   cp "$bundled" "$bin/datamgr.txt"
+  cp "$helper" "$bin/"
 }
 
 run_seed() { out=$(bash "$seed" "${1:-$bin}") || fail "seed script failed"; }
@@ -35,13 +37,20 @@ settings() {
 
 expect_seeded() {
   local list=$1
-  cmp -s "$list" <(echo ">$bin/"; cat "$bundled") || fail "$list is not the > line and the bundled list"
+  cmp -s "$list" <(echo ">$bin/"; cat "$bundled"; echo "<") || fail "$list is not the bundled list between > and <"
   [ "$out" = "Seeded the object list $list" ] || fail "said '$out'"
 }
 
 begin a_missing_list_is_seeded
+mkdir "$HOME/Documents"
 run_seed
 expect_seeded "$HOME/Documents/datamgr.txt"
+
+# As the program does, which then saves the home as its data folder.
+begin without_a_documents_folder_the_list_goes_in_the_home
+run_seed
+expect_seeded "$HOME/datamgr.txt"
+[ ! -e "$HOME/Documents" ] || fail "made ~/Documents"
 
 begin an_existing_list_is_left_as_it_is
 mkdir -p "$HOME/Documents"
@@ -52,6 +61,7 @@ cmp -s "$HOME/Documents/datamgr.txt" "$root/list.before" || fail "the list was c
 [ -z "$out" ] || fail "said '$out'"
 
 begin a_settings_file_does_not_stop_the_seeding
+mkdir "$HOME/Documents"
 ini="$HOME/.local/share/Harrowind/Orbivane/Orbivane.ini"
 mkdir -p "$(dirname "$ini")"
 printf '[User]\r\nDataPath=\r\n' > "$ini"
@@ -92,6 +102,7 @@ expect_seeded lists/sats.txt
 cd "$root"
 
 begin a_bad_line_ends_the_settings_before_the_data_folder
+mkdir "$HOME/Documents"
 settings '[App]' 'Base=x' 'no equals sign here' '[User]' "DataPath=$HOME/"
 run_seed
 expect_seeded "$HOME/Documents/datamgr.txt"
@@ -106,6 +117,7 @@ run_seed
 
 # run.sh passes an absolute folder, but the > line must not depend on that.
 begin a_relative_program_folder_is_written_absolute
+mkdir "$HOME/Documents"
 cd "$HOME"
 run_seed "../$name-bin"
 cd "$root"

@@ -1,0 +1,19 @@
+// Prints the object list's full name as the program works it out at
+// start-up, from the same settings and folders, so that a script writing a
+// list for the program never keeps rules of its own. No line break follows:
+// the name may end in one.
+#include <cstdio>
+
+#include "settings/ov_app.h"
+#include "settings/var.h"
+#include "settings/var_file.h"
+
+int main()
+{
+    var_load();
+    char path[261];
+    // Missing or not, the name is where the program looks.
+    make_data_file_name(path, g_var.obj.data);
+    std::fputs(path, stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
