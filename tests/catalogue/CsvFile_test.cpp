@@ -31,19 +31,29 @@ Result readAll(const std::string& text)
     return r;
 }
 
-// The ISS row with one cell replaced.
-std::string issRowWith(int cell, const std::string& text)
+std::vector<std::string> cellsOf(const std::string& row)
 {
     std::vector<std::string> cells;
-    std::string row = kIssCsvRow;
     size_t from = 0;
     for (size_t at; (at = row.find(',', from)) != std::string::npos; from = at + 1)
         cells.push_back(row.substr(from, at - from));
     cells.push_back(row.substr(from));
-    cells[size_t(cell)] = text;
+    return cells;
+}
+
+std::string rowOf(const std::vector<std::string>& cells)
+{
     std::string out;
     for (size_t i = 0; i < cells.size(); ++i) out += (i ? "," : "") + cells[i];
     return out;
+}
+
+// The ISS row with one cell replaced.
+std::string issRowWith(int cell, const std::string& text)
+{
+    std::vector<std::string> cells = cellsOf(kIssCsvRow);
+    cells[size_t(cell)] = text;
+    return rowOf(cells);
 }
 
 }  // namespace
@@ -158,24 +168,11 @@ TEST(CsvFile, EpochFractionDigitsAreMicrosecondsAsWritten)
 // quotes its texts or orders the columns its own way gives no satellites.
 TEST(CsvFile, QuotedCellsOrAnotherColumnOrderLoadNothing)
 {
-    const auto cells = [](const std::string& row) {
-        std::vector<std::string> out;
-        size_t from = 0;
-        for (size_t at; (at = row.find(',', from)) != std::string::npos; from = at + 1)
-            out.push_back(row.substr(from, at - from));
-        out.push_back(row.substr(from));
-        return out;
-    };
-    const auto join = [](const std::vector<std::string>& c) {
-        std::string out;
-        for (size_t i = 0; i < c.size(); ++i) out += (i ? "," : "") + c[i];
-        return out;
-    };
-    const std::vector<std::string> header = cells(kCsvHeader), row = cells(kIssCsvRow);
+    const std::vector<std::string> header = cellsOf(kCsvHeader), row = cellsOf(kIssCsvRow);
 
     std::vector<std::string> quoted = row;
     for (int text : {0, 1, 2, 10}) quoted[size_t(text)] = '"' + quoted[size_t(text)] + '"';
-    EXPECT_TRUE(readAll(join(header) + "\n" + join(quoted) + "\n").records.empty()) << "quoted texts";
+    EXPECT_TRUE(readAll(rowOf(header) + "\n" + rowOf(quoted) + "\n").records.empty()) << "quoted texts";
 
     // The catalogue number moved up to second place, after the name.
     std::vector<std::string> h = header, r = row;
@@ -184,9 +181,9 @@ TEST(CsvFile, QuotedCellsOrAnotherColumnOrderLoadNothing)
         c->erase(c->begin() + 11);
         c->insert(c->begin() + 1, catnum);
     }
-    const Result moved = readAll(join(h) + "\n" + join(r) + "\n");
+    const Result moved = readAll(rowOf(h) + "\n" + rowOf(r) + "\n");
     EXPECT_TRUE(moved.valid) << "only the first header cell is read";
     EXPECT_TRUE(moved.records.empty()) << "another column order";
     // The unchanged cells load, so the cases above fail for what they change.
-    EXPECT_EQ(readAll(join(header) + "\n" + join(row) + "\n").records.size(), 1u);
+    EXPECT_EQ(readAll(rowOf(header) + "\n" + rowOf(row) + "\n").records.size(), 1u);
 }
