@@ -3,6 +3,7 @@
 // advanced a point at a time on its own timer.
 #include "pipeline/ObjectPath.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -70,7 +71,6 @@ void ObjectPath::Reset()
     // A period too long (or not a number) to count in milliseconds never
     // comes due.
     tickMs = ms >= 0.0 && ms < UINT_MAX ? static_cast<unsigned>(ms) : UINT_MAX;
-    elapsedMs = 0;
     InitPoints();
     InitPolylines();
 }
@@ -79,8 +79,6 @@ void ObjectPath::EnablePolylines(bool on)
 {
     polylines = on;
     if (g_var.sel.obj == nullptr) return;
-    // Computed from now, so the timer starts again with it.
-    elapsedMs = 0;
     InitPoints();
     InitPolylines();
 }
@@ -110,10 +108,19 @@ void ObjectPath::Update()
         return;
     }
     const unsigned n = numPoints;
-    if (n >= 1) {
+    // A satellite with no position now has no path at all.
+    point2f_t now = kNoPosition;
+    obj_coord(&now, obj, 0);
+    if (!has_position(now)) {
+        std::fill_n(points, n, kNoPosition);
+    }
+    else if (n >= 1) {
+        // A path that has ended stays ended: the model may compute points
+        // again after a gap, but none is drawn beyond it.
+        const bool ended = !has_position(points[n - 1]);
         for (unsigned i = 0; i + 1 < n; ++i) points[i] = points[i + 1];
         points[n - 1] = kNoPosition;
-        obj_coord(&points[n - 1], obj, s_seconds((n - 1) * step));
+        if (!ended) obj_coord(&points[n - 1], obj, s_seconds((n - 1) * step));
     }
     startTicks = s_later(startTicks, step);
     InitPolylines();
@@ -146,17 +153,23 @@ void ObjectPath::InitPolylines()
 }
 
 // A running sum, not i * step: each point is one more step after the last.
+// Every computation from now passes here, so the timer starts again here.
 void ObjectPath::InitPoints()
 {
     object_t* obj = g_var.sel.obj;
     if (obj == nullptr) return;
     startTicks = obj_now_ticks();
+    elapsedMs = 0;
     stale = false;
+    // Near a decay the model can fail and then compute again: the path ends
+    // at its first point that fails, so it never goes on after a gap, and
+    // a satellite with no position now has none at all.
+    bool ended = false;
     double t = 0.0;
     for (unsigned i = 0; i < numPoints; ++i) {
-        // A point that fails holds nothing, not what an earlier path left.
         points[i] = kNoPosition;
-        obj_coord(&points[i], obj, s_seconds(t));
+        if (!ended) obj_coord(&points[i], obj, s_seconds(t));
+        ended = !has_position(points[i]);
         t += step;
     }
 }

@@ -30,6 +30,22 @@ const char kStarlink1159[] =
     "1 45057U 20006P   26127.35811795  .12976269  12630-4  22327-3 0  9993\n"
     "2 45057  53.0212 293.1503 0008340 297.0210  62.9988 16.47310035346561\n";
 
+// A station deployment of September 2026 whose radius in the model dips
+// below the Earth's on 9 January 2027 from 09:41:40 to 09:47:30 UTC, and
+// then comes back.
+const char kUitmsat2[] =
+    "UITMSAT-2\n"
+    "1 67686U 98067YC  26248.98092464  .00130125  00000+0  65469-3 0  9991\n"
+    "2 67686  51.6208 238.7244 0007968  88.6188 271.5726 15.80734587 33011\n";
+
+// The number of points from the first that have a position.
+unsigned known_points(const ObjectPath& path)
+{
+    unsigned known = 0;
+    while (known < path.numPoints && has_position(path.points[known])) ++known;
+    return known;
+}
+
 // The run lengths of a path of these longitudes, split anew.
 std::vector<unsigned> runs(std::vector<float> xs)
 {
@@ -88,6 +104,13 @@ TEST_F(ObjectPathTest, TheTimerAndPointsWaitForASelection)
     EXPECT_TRUE(path.Tick(50));
     path.Update();
     EXPECT_FALSE(path.Tick(50));
+
+    // A new orbit count computes the path from now, so the timer starts
+    // again with it.
+    path.Reset();
+    EXPECT_FALSE(path.Tick(path.tickMs - 5000));
+    path.SetOrbits(2, 0);
+    EXPECT_FALSE(path.Tick(10000));
 }
 
 TEST_F(ObjectPathTest, APathSplitsWhereItJumpsAcrossTheMapEdge)
@@ -138,6 +161,39 @@ TEST_F(ObjectPathTest, APathRunningIntoADecayEndsAtItsLastComputedPoint)
     obj_pin_clock(may8 + 62000000);
     path.Update();
     EXPECT_FALSE(has_position(path.points[path.numPoints - 1]));
+}
+
+// Near its decay the model can lose a satellite and find it again: the
+// path ends at its first point that fails and nothing is drawn after the
+// gap, nor is any path drawn while the satellite has no position now.
+TEST_F(ObjectPathTest, APathEndsAtItsFirstGapAndIsNoneWithoutAPositionNow)
+{
+    const int64_t jan9 = orbit::DateTime(2027, 1, 9, 9, 0, 0, 0).Ticks();
+    obj_pin_clock(jan9);
+    load_objects(kUitmsat2);
+    ASSERT_NE(select(67686), nullptr);
+    ObjectPath path;
+    path.SetOrbits(1, 90);
+    path.Reset();
+    const unsigned known = known_points(path);
+    ASSERT_GT(known, 1u);
+    // 41 min 40 s at a step of 61.4 s; the model finds it again at 09:47:30.
+    EXPECT_EQ(known, 41u);
+    for (unsigned i = known; i < path.numPoints; ++i) EXPECT_FALSE(has_position(path.points[i])) << i;
+
+    // Stepped on, the ended path grows nothing beyond its gap.
+    obj_pin_clock(jan9 + 61000000);
+    path.Update();
+    EXPECT_EQ(known_points(path), known - 1);
+    EXPECT_FALSE(has_position(path.points[path.numPoints - 1]));
+
+    // Stepped into the gap, or computed afresh inside it, there is none.
+    obj_pin_clock(jan9 + 44 * 60000000LL);
+    path.Update();
+    EXPECT_EQ(known_points(path), 0u);
+    path.SetOrbits(2, 0);
+    EXPECT_EQ(known_points(path), 0u);
+    for (unsigned i = 0; i < path.numPoints; ++i) EXPECT_FALSE(has_position(path.points[i])) << i;
 }
 
 // Positions follow the wall clock: when it jumps (a resume from suspend, a
