@@ -2,7 +2,6 @@
 // position, altitude and orbit, as a band of four rows or a column.
 #include "app/InfoView.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "orbit/ov_obj.h"
@@ -50,7 +49,7 @@ void s_angle(char* buf, size_t size, float radians, char pos, char neg)
 void s_value(char* buf, size_t size, int item, object_t* obj, const objectInfo_t& info)
 {
     const point2f_t pt = obj->point ? *obj->point : kNoPosition;
-    const bool placed = has_position(pt) && std::isfinite(obj->altitude);
+    const bool placed = has_position(pt);
     buf[0] = '\0';
     switch (item) {
     case kCatnum: std::snprintf(buf, size, "%u", static_cast<unsigned>(info.catnum)); break;

@@ -26,8 +26,8 @@ public:
     // True when the path is due to advance, or to start afresh because the
     // wall clock jumped (a suspend, a clock change).
     bool Tick(unsigned ms);
-    // Drops the oldest point and computes one at the far end; a stale path
-    // is computed afresh from now.
+    // Drops the oldest point and computes one at the far end unless the
+    // path has ended; a stale path is computed afresh from now.
     void Update();
     void InitPolylines();
     void InitPoints();

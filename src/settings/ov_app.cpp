@@ -54,8 +54,8 @@ void s_fill(char* cache, char* sdlText)
     SDL_free(sdlText);
 }
 
-// Fonts, the coastline file and the object list are read whole: a folder
-// of that name is as missing as nothing at all.
+// Fonts, the coastline file and the object list are read as files: a
+// folder, a FIFO or a device of that name is as missing as nothing at all.
 bool s_isFile(const char* path) { return fsys_type(path) == 1; }
 
 }  // namespace

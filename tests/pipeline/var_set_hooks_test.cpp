@@ -73,3 +73,16 @@ TEST_F(VarSetHooksTest, AFifoOrAFolderAsTheCoastlineFileKeepsTheOldAtOnce)
     }
     EXPECT_FALSE(dog.Stop()) << "waited on the FIFO";
 }
+
+TEST_F(VarSetHooksTest, ANewObjectListReplacesTheSatellitesAndDropsTheSelection)
+{
+    load_objects(iss_set("A", "00001"));
+    start({0, 0, 800, 600});
+    select(1);
+    const std::string other = dir.write("other.txt", iss_set("B", "00002") + iss_set("C", "00003"));
+    var_set_str(VAR_OBJ_DATA, dir.write("list2.txt", other + "\n").c_str());
+    EXPECT_EQ(g_var.sel.obj, nullptr);
+    ASSERT_EQ(g_objs.m_count, 2u);
+    EXPECT_TRUE(g_oePointsMP != nullptr && g_orbRectsS[1].w == 3);
+    EXPECT_EQ(obj_catnum(g_objs.m_head), 2u);
+}
