@@ -18,8 +18,26 @@ list=${list%.}
 if [ -e "$list" ] || [ -L "$list" ]; then
   exit 0
 fi
-mkdir -p -- "$(dirname -- "$list")"
+# Says in one line why there is no list; the program starts all the same.
+cannot() {
+  echo "Could not seed the object list $list: $1" >&2
+  exit 1
+}
+
+# mkdir -p never makes a folder where a link leads nowhere (a disk not
+# mounted, say); that link is the reason worth naming.
+dir=$(dirname -- "$list")
+if ! err=$(mkdir -p -- "$dir" 2>&1); then
+  d=$dir
+  while [ ! -e "$d" ] && [ ! -L "$d" ]; do d=$(dirname -- "$d"); done
+  if [ -L "$d" ] && [ ! -e "$d" ]; then
+    cannot "$d is a link to $(readlink -- "$d"), which is not there"
+  fi
+  cannot "${err##*: }"
+fi
 # The > line lets the bundled names be found wherever the program starts;
 # the < line ends it, so that full names added after it are read as written.
-{ printf '>%s/\n' "$bin"; cat "$bin/datamgr.txt"; echo '<'; } > "$list"
+if ! err=$({ printf '>%s/\n' "$bin"; cat "$bin/datamgr.txt"; echo '<'; } 2>&1 > "$list"); then
+  cannot "${err##*: }"
+fi
 echo "Seeded the object list $list"

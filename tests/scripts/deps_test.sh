@@ -27,6 +27,7 @@ fake id <<<'echo 1000'
 # The build makes a program that only notes it was started, and a list
 # helper that names a list in the home.
 fake cmake <<'END'
+echo "[ 50%] Building $*"
 mkdir -p build/release/bin
 printf '#!/bin/sh\ntouch "$RAN"\n' > build/release/bin/orbivane
 printf '#!/bin/sh\nprintf "%%s" "$HOME/datamgr.txt"\n' > build/release/bin/orbivane-list-path
@@ -58,9 +59,21 @@ expect_installed "$build $tests"
 name=run_installs_only_the_build_packages
 mkdir "$root/project"
 cp -r "$scripts" "$root/project/"
-bash "$root/project/scripts/run.sh" >/dev/null || fail "run.sh failed"
+out=$(bash "$root/project/scripts/run.sh") || fail "run.sh failed"
 expect_installed "$build"
 [ -e "$RAN" ] || fail "the program was not started"
+# A first build takes a while: its progress is what tells it from a hang.
+grep -q '^\[ 50%\] Building --build build/release' <<<"$out" || fail "the build was silent: '$out'"
+
+# A list that cannot be written (its folder a link to a disk not mounted)
+# leaves the map empty, but the program still starts.
+name=run_starts_the_program_when_no_list_can_be_written
+rm -f "$RAN" "$HOME/datamgr.txt"
+mv "$HOME" "$root/home.real"
+ln -s "$root/unmounted" "$HOME"
+bash "$root/project/scripts/run.sh" >/dev/null 2>"$root/err" || fail "run.sh failed"
+[ -e "$RAN" ] || fail "the program was not started"
+[ "$(wc -l < "$root/err")" -eq 1 ] || fail "said other than one line: $(cat "$root/err")"
 
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
 echo "deps and run scripts: all cases passed"

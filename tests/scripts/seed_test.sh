@@ -115,6 +115,16 @@ run_seed
 [ ! -e "$HOME/gone.txt" ] || fail "wrote through the link"
 [ -z "$out" ] || fail "said '$out'"
 
+# A data folder on a disk that is not mounted: nothing is made where the
+# link leads, and one line says why.
+begin a_data_folder_that_leads_nowhere_is_named_and_left_alone
+ln -s "$root/unmounted/data" "$HOME/data"
+settings '[User]' "DataPath=$HOME/data/"
+bash "$seed" "$bin" >/dev/null 2>"$root/err" && fail "the seed script succeeded"
+[ "$(cat "$root/err")" = "Could not seed the object list $HOME/data/datamgr.txt: $HOME/data is a link to $root/unmounted/data, which is not there" ] ||
+  fail "said '$(cat "$root/err")'"
+[ ! -e "$root/unmounted" ] || fail "made a folder where the link leads"
+
 # run.sh passes an absolute folder, but the > line must not depend on that.
 begin a_relative_program_folder_is_written_absolute
 mkdir "$HOME/Documents"
