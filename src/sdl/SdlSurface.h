@@ -14,7 +14,8 @@ public:
     SdlSurface& operator=(const SdlSurface&) = delete;
 
     // Both expect an empty holder. A path that names no regular file fails
-    // at once.
+    // at once, and so does a file whose headers declare a picture larger
+    // than any glyph sheet or than the file holds.
     bool LoadBmp(const char* path);
     bool LoadBmp(const void* mem, int size);
     // Keeps the old surface when the conversion fails.
