@@ -13,16 +13,18 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr unsigned kLineSize = 300;
 
-// Anything but two finite numbers ends a run, a '#' comment included; a
-// stray "nan" or an overflowing number would otherwise travel down to the
-// pixel mapping.
+// Anything but two numbers on the globe ends a run, a '#' comment included;
+// a stray "nan" would otherwise travel down to the pixel mapping, and a point
+// far off the globe becomes a line millions of pixels long that the renderer
+// walks through every frame.
 bool s_readPoint(char* line, unsigned len, point2f_t* pt)
 {
     if (len == 0) return false;
     const char* p = str_trimLeft(line);
     float lon, lat;
     if (std::sscanf(p, "%f %f", &lon, &lat) != 2) return false;
-    if (!std::isfinite(lon) || !std::isfinite(lat)) return false;
+    // The negated tests also turn NaN away.
+    if (!(std::fabs(lon) <= 360.0f) || !(std::fabs(lat) <= 90.0f)) return false;
     pt->x = static_cast<float>(kPi * lon / 180.0);
     pt->y = static_cast<float>(kPi * lat / 180.0);
     return true;

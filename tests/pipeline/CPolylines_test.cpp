@@ -61,6 +61,14 @@ TEST(CPolylines, CoastlineRunsOfTwoOrMorePointsBecomePolylines)
         // runs; text after the two numbers is ignored.
         {"1 1\n2 2\n# 5 5\n3 3\n4 4\n10,20\n5 5\n6 6\n  \n  10 20 x\n7 7\nnan 1\n8 8\n9 9",
          {{{1, 1}, {2, 2}}, {{3, 3}, {4, 4}}, {{5, 5}, {6, 6}}, {{10, 20}, {7, 7}}, {{8, 8}, {9, 9}}}},
+        // A point off the globe separates too; its edges are still points.
+        {"1 1\n2 2\n361 0\n3 3\n4 4\n0 91\n5 5\n6 6\n-361 0\n7 7\n8 8\n0 -90.5\n9 9\n1e8 -1e8\n"
+         "10 10\ninf 0\n11 11\nnan 0\n12 12\n360 90\n-360 -90\n",
+         {{{1, 1}, {2, 2}},
+          {{3, 3}, {4, 4}},
+          {{5, 5}, {6, 6}},
+          {{7, 7}, {8, 8}},
+          {{12, 12}, {360, 90}, {-360, -90}}}},
         {"1 2\r\n3 4\r\n5 6\r\n", {{{1, 2}, {3, 4}, {5, 6}}}},
         {"1 2\r3 4", {{{1, 2}, {3, 4}}}},
         {"1 1\n\n# only\n2 2\n", {}},
