@@ -3,7 +3,6 @@
 #include "foundation/ov_fio.h"
 
 #include <cstdlib>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -77,12 +76,25 @@ unsigned fio_read_line(char* buf, unsigned len, FILE* f)
         buf, len, [f] { return f ? std::fgetc(f) : EOF; }, [f](int c) { std::ungetc(c, f); });
 }
 
-// The modes the program opens with; any other is refused rather than guessed.
+// A mode as fopen reads it: "r", "w" or "a", then up to the end or a ","
+// any of "+" (read and write), "x" (a new file only), "b" and "e"; glibc
+// ignores other letters there, and so does this. -1 for any other start.
 static int s_openFlags(const char* mode)
 {
-    if (std::strcmp(mode, "r") == 0 || std::strcmp(mode, "rb") == 0) return O_RDONLY;
-    if (std::strcmp(mode, "w") == 0 || std::strcmp(mode, "wb") == 0) return O_WRONLY | O_CREAT | O_TRUNC;
-    return -1;
+    int flags = 0;
+    switch (mode[0]) {
+    case 'r': flags = O_RDONLY; break;
+    case 'w': flags = O_WRONLY | O_CREAT | O_TRUNC; break;
+    case 'a': flags = O_WRONLY | O_CREAT | O_APPEND; break;
+    default: return -1;
+    }
+    for (const char* p = mode + 1; *p != '\0' && *p != ','; ++p) {
+        if (*p == '+')
+            flags = (flags & ~O_ACCMODE) | O_RDWR;
+        else if (*p == 'x')
+            flags |= O_EXCL;
+    }
+    return flags;
 }
 
 FILE* fio_open(const char* path, const char* mode)
@@ -105,6 +117,9 @@ FILE* fio_open(const char* path, const char* mode)
         close(fd);
         return nullptr;
     }
+    // Where fopen leaves it: a stream that only appends starts at the end,
+    // one that also reads at the start.
+    if ((flags & O_APPEND) != 0 && (flags & O_ACCMODE) == O_WRONLY) lseek(fd, 0, SEEK_END);
     FILE* f = fdopen(fd, mode);
     if (!f) close(fd);
     return f;

@@ -23,7 +23,8 @@ int32_t fio_tell_end(FILE* f);
 // result is the line's full length, 0 for an empty line and at the end.
 unsigned fio_read_line(char* buf, unsigned len, FILE* f);
 
-// fopen for the modes "r", "rb", "w" and "wb" (any other gives null) that
-// opens only a regular file, and never waits: a directory, FIFO, socket or
-// device gives null at once.
+// fopen, with every mode fopen takes ("r", "w" or "a", with "+", "b", "x"
+// and "e"), that opens only a regular file and never waits: a directory,
+// FIFO, socket or device gives null at once. The descriptor is always
+// close-on-exec, "e" or not.
 FILE* fio_open(const char* path, const char* mode);

@@ -238,6 +238,45 @@ TEST(FioOpen, RefusesAFolderButOpensFiles)
     std::fclose(f);
 }
 
+namespace {
+
+// What an open of path did, as one text: whether it opened, where the
+// stream starts, what a first read gets, and the file after "XY" is
+// written at offset 1 and the stream closed.
+std::string whatOpenDid(FILE* f, const std::string& path)
+{
+    if (!f) return "refused";
+    std::string did = "starts at " + std::to_string(std::ftell(f));
+    did += ", reads " + std::to_string(std::fgetc(f));
+    std::fseek(f, 1, SEEK_SET);
+    did += std::fputs("XY", f) >= 0 ? ", writes" : ", cannot write";
+    std::fclose(f);
+    return did + ", leaves \"" + read_file(path) + "\"";
+}
+
+}  // namespace
+
+// Every mode on a file holding "hello" and on a missing name, against fopen.
+TEST(FioOpen, TakesEveryModeFopenTakesAndDoesWhatFopenDoes)
+{
+    TempDir tmp("ov_fio");
+    const std::string ref = tmp / "ref";
+    const std::string ours = tmp / "ours";
+    const char* kModes[] = {"r",  "w",   "a",  "r+", "w+", "a+", "rb+", "r+b", "ab",
+                            "wx", "w+x", "ax", "re", "we", "",   "z",   "+r",  "br"};
+    for (const char* mode : kModes) {
+        for (const bool exists : {true, false}) {
+            for (const std::string& path : {ref, ours}) {
+                fs::remove(path);
+                if (exists) write_file(path, "hello");
+            }
+            const std::string expected = whatOpenDid(std::fopen(ref.c_str(), mode), ref);
+            EXPECT_EQ(whatOpenDid(fio_open(ours.c_str(), mode), ours), expected)
+                << '"' << mode << '"' << (exists ? " on a file" : " on no file");
+        }
+    }
+}
+
 // Whether a reader waits on the other end or not, for either direction.
 TEST(FioOpen, RefusesAFifoAtOnce)
 {
@@ -245,7 +284,7 @@ TEST(FioOpen, RefusesAFifoAtOnce)
     const std::string fifo = make_fifo(tmp / "fifo");
     for (const bool readerWaits : {false, true}) {
         const int reader = readerWaits ? open(fifo.c_str(), O_RDONLY | O_NONBLOCK) : -1;
-        for (const char* mode : {"r", "rb", "w", "wb"}) {
+        for (const char* mode : {"r", "rb", "w", "wb", "a", "r+", "w+", "a+"}) {
             FifoWatchdog dog(fifo);
             FILE* f = fio_open(fifo.c_str(), mode);
             EXPECT_FALSE(dog.Stop()) << mode << ": waited for the other end";
@@ -259,7 +298,7 @@ TEST(FioOpen, RefusesAFifoAtOnce)
 TEST(FioOpen, RefusesACharacterDevice)
 {
     if (!fs::exists("/dev/null")) GTEST_SKIP() << "no /dev/null";
-    for (const char* mode : {"r", "rb", "w", "wb"}) {
+    for (const char* mode : {"r", "rb", "w", "wb", "a", "r+", "w+", "a+"}) {
         FILE* f = fio_open("/dev/null", mode);
         EXPECT_EQ(f, nullptr) << mode;
         if (f) std::fclose(f);
