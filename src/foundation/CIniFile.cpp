@@ -4,10 +4,13 @@
 
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <utility>
+
+#include "foundation/ov_fio.h"
 
 namespace {
 
@@ -79,8 +82,19 @@ CIniFile::CIniFile(std::istream& in) { load(in); }
 
 int CIniFile::Load(const std::string& fileName)
 {
-    std::ifstream in(fileName);
-    return load(in);
+    // A FIFO or a device would keep a plain stream waiting or reading for
+    // ever; like a missing file, it reads as an empty document.
+    FILE* f = fio_open(fileName.c_str(), "r");
+    if (f == nullptr) {
+        m_sections.clear();
+        return 0;
+    }
+    std::string text;
+    char buf[4096];
+    size_t n = 0;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+    std::fclose(f);
+    return load(text);
 }
 
 int CIniFile::load(std::istream& in)

@@ -17,7 +17,8 @@ public:
     explicit CIniFile(std::istream& in);
 
     // 0 read whole (or nothing readable), 1 "[" without "]", 2 "[]",
-    // 3 key before any section, 4 line without "=", 5 empty key.
+    // 3 key before any section, 4 line without "=", 5 empty key. A name
+    // that is no regular file (FIFO, device, folder) is read as no file.
     int Load(const std::string& fileName);
     int load(std::istream& in);
     int load(const std::string& text);

@@ -177,10 +177,15 @@ std::string s_linkTarget(std::string path)
 // leaves it cut short, so it is used only where a rename cannot do.
 void s_writeInPlace(const std::string& path, const std::string& text)
 {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // Without waiting for a FIFO's reader, should the name have become one
+    // since it was looked at; only a regular file is written.
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) return;
-    s_writeAll(fd, text);
-    fsync(fd);
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        s_writeAll(fd, text);
+        fsync(fd);
+    }
     close(fd);
 }
 
@@ -200,11 +205,11 @@ void s_replaceFile(const std::string& name, const std::string& text)
     if (target.empty()) return;
     struct stat st;
     const bool exists = stat(target.c_str(), &st) == 0;
-    // A file the user made read-only stays as it is.
-    if (exists && access(target.c_str(), W_OK) != 0) return;
-    // A rename would part the file from its other names, or put a plain
-    // file in place of a device such as /dev/null.
-    if (exists && (!S_ISREG(st.st_mode) || st.st_nlink > 1)) {
+    // A FIFO, socket, device or folder was never read as settings, so it is
+    // not written either; a file the user made read-only stays as it is.
+    if (exists && (!S_ISREG(st.st_mode) || access(target.c_str(), W_OK) != 0)) return;
+    // A rename would part the file from its other names.
+    if (exists && st.st_nlink > 1) {
         s_writeInPlace(target, text);
         return;
     }

@@ -2,6 +2,7 @@
 // reads with clamping and the number lists.
 #include "foundation/CIniFile.h"
 
+#include "FifoWatchdog.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -181,6 +182,19 @@ TEST(CIniFile, MissingFileGivesAnEmptyDocument)
     CIniFile ini;
     ini.Set("A", "k", "v");
     EXPECT_EQ(ini.Load(dir / "none.ini"), 0);
+    EXPECT_EQ(saved(ini), "");
+}
+
+// Nothing ever writes to the FIFO: a plain open would wait for a writer.
+TEST(CIniFile, AFifoLoadsAtOnceAsAnEmptyDocument)
+{
+    TempDir dir("ov_ini");
+    const std::string fifo = make_fifo(dir / "fifo.ini");
+    CIniFile ini;
+    ini.Set("A", "k", "v");
+    FifoWatchdog dog(fifo);
+    EXPECT_EQ(ini.Load(fifo), 0);
+    EXPECT_FALSE(dog.Stop()) << "waited for a writer";
     EXPECT_EQ(saved(ini), "");
 }
 

@@ -7,6 +7,7 @@
 #include "settings/ov_app.h"
 #include "settings/var_set.h"
 #include "settings_env.h"
+#include "FifoWatchdog.h"
 
 #include <gtest/gtest.h>
 
@@ -447,6 +448,16 @@ TEST_F(VarFile, AFileWhoseScratchNameIsTakenIsWrittenInPlace)
     EXPECT_NE(text.find("Padding=10\n"), std::string::npos);
     EXPECT_EQ(text.find(';'), std::string::npos);
     EXPECT_TRUE(fs::is_directory(ini + ".tmp/inside"));
+}
+
+// Nothing reads the FIFO: writing to it would wait for a reader.
+TEST_F(VarFile, AFifoInPlaceOfTheFileIsLeftAsItIsAtOnce)
+{
+    make_fifo(ini);
+    FifoWatchdog dog(ini);
+    var_save();
+    EXPECT_FALSE(dog.Stop()) << "waited for a reader";
+    EXPECT_EQ(fs::status(ini).type(), fs::file_type::fifo);
 }
 
 TEST_F(VarFile, AFileMadeReadOnlyIsLeftAsItIs)
