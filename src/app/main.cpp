@@ -49,13 +49,6 @@ void s_applyToggle(SDL_Window* w)
 
 bool s_shown(SDL_Window* w) { return w && (SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) != 0; }
 
-// Hidden and not minimised; a window that does not exist is closed too.
-bool s_closed(SDL_Window* w)
-{
-    if (!w) return true;
-    return (SDL_GetWindowFlags(w) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) == SDL_WINDOW_HIDDEN;
-}
-
 bool s_isWindow(Uint32 id, SDL_Window* w) { return w && SDL_GetWindowID(w) == id; }
 
 // The backquote, or whatever the layout puts on the key left of 1 (a dead
@@ -65,14 +58,20 @@ bool s_isToggleKey(const SDL_Keysym& k)
     return (k.sym == SDLK_BACKQUOTE || k.scancode == SDL_SCANCODE_GRAVE) && (k.mod & kKeyModMask) == 0;
 }
 
-// Sets quit on a quit event and toggle on an accepted backquote.
+// Sets quit on a quit event or the map window's close, and toggle on an
+// accepted backquote.
 void s_route(const SDL_Event& e, bool& quit, bool& toggle)
 {
     switch (e.type) {
     case SDL_QUIT: quit = true; break;
     case SDL_WINDOWEVENT:
-        if (s_isWindow(e.window.windowID, win.window.window))
+        if (s_isWindow(e.window.windowID, win.window.window)) {
             win.WindowEvent(e.window);
+            // Closing the map window ends the program whatever became of
+            // either window: a minimised one cannot be hidden, so the
+            // windows' flags could not tell that it was closed.
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) quit = true;
+        }
         else if (s_isWindow(e.window.windowID, s_conWindow()))
             con.WindowEvent(e.window);
         break;
@@ -113,11 +112,8 @@ bool s_pass(bool& toggle)
         }
     }
     if (s_shown(s_conWindow())) con.Render();
-    // Closing the map window ends the program whatever became of the
-    // console: a minimised one cannot be hidden and would keep it running.
-    const bool closed = s_closed(win.window.window);
     SDL_Delay(kPassDelayMs);
-    return !quit && !closed;
+    return !quit;
 }
 
 // False when the box could not be shown either; the text then goes to stderr.

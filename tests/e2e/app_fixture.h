@@ -22,8 +22,9 @@ constexpr char kClock[] = "@2026-09-06 12:00:00";  // the program's clock starts
 constexpr int64_t kClockUnix = 1788696000;         // the same instant
 constexpr char kStoppedClock[] = "2026-09-06 12:00:00";  // the same instant, the clock stopped there
 
-// The map's default grid and marker colours, and the console's text.
-const Rgb kGrid{0, 0, 255}, kMarker{255, 0, 0}, kText{192, 192, 192};
+// The map's default grid and marker colours, the info panel's background
+// and the console's text.
+const Rgb kGrid{0, 0, 255}, kMarker{255, 0, 0}, kPanel{24, 24, 24}, kText{192, 192, 192};
 // The toggle ignores a backquote within 300 ms of the last one it took.
 constexpr auto kToggleGap = std::chrono::milliseconds(400);
 

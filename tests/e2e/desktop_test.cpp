@@ -35,6 +35,17 @@ std::string s_text(const std::optional<Place>& p)
 
 class Desktop : public Orbivane {
 protected:
+    // A setting changed through the program, for a test to find saved.
+    void HideThePanel()
+    {
+        const auto panel = [](Rgb p) { return p == kPanel; };
+        ASSERT_TRUE(WaitFor([&](const Image& i) { return count(i, i.all(), panel) > 0; }))
+            << "the panel shows";
+        ASSERT_NO_FATAL_FAILURE(Key("i"));
+        ASSERT_TRUE(WaitFor([&](const Image& i) { return count(i, i.all(), panel) == 0; }))
+            << "i hides the panel";
+    }
+
     // The window manager may finish a move after the program has drawn.
     void AssertAt(const std::string& id, Place want, const char* what)
     {
@@ -161,6 +172,19 @@ TEST_F(Desktop, ClosingTheMapWindowEndsTheProgramWithTheConsoleMinimised)
     int r[4] = {};
     EXPECT_EQ(CIniFile{ini()}.Get("Console", "Rect", r, 4), 4);
     EXPECT_GT(r[2], 2000) << "the console saved as it was shown, maximised";
+}
+
+// A taskbar closes a minimised window too, and a minimised window cannot be hidden.
+TEST_F(Desktop, ClosingTheMinimisedMapWindowEndsTheProgramAndSavesTheSettings)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWindowManager());
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_NO_FATAL_FAILURE(HideThePanel());
+    ASSERT_TRUE(x.Tool({OV_XDOTOOL, "windowminimize", "--sync", window}));
+    ASSERT_TRUE(wait_until([&] { return !x.Viewable(window); }, kWaitMs)) << "the map window is minimised";
+    ASSERT_TRUE(x.Tool({OV_XWIN, "close", window}));
+    EXPECT_EQ(app->Wait(kWaitMs), 0) << "closing the map window ends the program";
+    expect_saved(ini(), {{"Info", "Show", "0"}});
 }
 
 TEST_F(Desktop, TheKeyLeftOfOneTogglesTheConsoleOnAGermanKeyboard)

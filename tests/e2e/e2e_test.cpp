@@ -10,7 +10,7 @@
 namespace {
 
 const Rgb kCoast{0, 192, 64}, kWhite{255, 255, 255};
-const Rgb kPanel{24, 24, 24}, kValue{255, 255, 85};
+const Rgb kValue{255, 255, 85};
 
 // The orbit path's yellow: its alpha is stored but the map draws without blending.
 bool s_path(Rgb p) { return p == Rgb{255, 255, 0}; }

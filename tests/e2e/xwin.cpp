@@ -2,6 +2,7 @@
 //   xwin tree          every window with its place, size and map state, and the focus
 //   xwin managed       maps a probe window and ends once a window manager has framed it
 //   xwin maximize ID   asks the window manager to maximise the window
+//   xwin close ID      asks the window manager to close the window
 //   xwin frame ID      the outer corner of the top-level window holding ID, then ID's own
 // A tool of its own rather than Xlib in the tests: Xlib ends the process when
 // the display goes away, and a window that vanishes mid-query is an error.
@@ -113,6 +114,20 @@ void s_maximize(Display* d, Window root, Window w)
     XSync(d, False);
 }
 
+// The request a taskbar's Close sends (source 2, a pager or taskbar).
+void s_close(Display* d, Window root, Window w)
+{
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(d, "_NET_CLOSE_WINDOW", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = CurrentTime;
+    e.xclient.data.l[1] = 2;
+    XSendEvent(d, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XSync(d, False);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -139,11 +154,14 @@ int main(int argc, char* argv[])
     else if (cmd == "maximize" && argc > 2) {
         s_maximize(d, root, std::strtoul(argv[2], nullptr, 0));
     }
+    else if (cmd == "close" && argc > 2) {
+        s_close(d, root, std::strtoul(argv[2], nullptr, 0));
+    }
     else if (cmd == "frame" && argc > 2) {
         if (!s_frame(d, root, std::strtoul(argv[2], nullptr, 0))) rc = 1;
     }
     else {
-        std::fprintf(stderr, "usage: xwin tree | managed | maximize ID | frame ID\n");
+        std::fprintf(stderr, "usage: xwin tree | managed | maximize ID | close ID | frame ID\n");
         rc = 2;
     }
     XCloseDisplay(d);
