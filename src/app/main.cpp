@@ -141,6 +141,12 @@ void s_displayLost()
     std::fputs("Orbivane: the connection to the display was lost.\n", stderr);
 }
 
+void s_displayError()
+{
+    var_save();
+    std::fputs("Orbivane: the display refused a request; a window may have been destroyed.\n", stderr);
+}
+
 // Start-up up to the loop; the code says how far it got.
 int s_startup()
 {
@@ -158,6 +164,7 @@ int s_startup()
         return 100;
     }
     sdl_on_display_lost(s_displayLost);
+    sdl_on_x_error(s_displayError);
     const int code = win.Create();
     if (code != 0) return code;
     // The loop goes on without a console that could not be opened.

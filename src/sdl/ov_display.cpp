@@ -1,5 +1,6 @@
-// The display under SDL: no display at all, a display that goes away, and
-// windows that a window manager frames where their client area should be.
+// The display under SDL: no display at all, a display that goes away or
+// refuses a request, and windows that a window manager frames where their
+// client area should be.
 #include "sdl/ov_display.h"
 
 #include <X11/Xlib.h>
@@ -10,12 +11,21 @@
 namespace {
 
 void (*s_save)() = nullptr;
+void (*s_saveOnError)() = nullptr;
 
 // Xlib calls this once the connection is gone; nothing may talk to the
 // display after it, so the process ends here without running destructors.
 int s_ioError(Display*)
 {
     if (s_save) s_save();
+    std::_Exit(1);
+}
+
+// Called inside an Xlib call, where no further request may be made: the
+// process ends here as well.
+int s_xError(Display*, XErrorEvent*)
+{
+    if (s_saveOnError) s_saveOnError();
     std::_Exit(1);
 }
 
@@ -46,6 +56,12 @@ void sdl_on_display_lost(void (*save)())
 {
     s_save = save;
     XSetIOErrorHandler(s_ioError);
+}
+
+void sdl_on_x_error(void (*save)())
+{
+    s_saveOnError = save;
+    XSetErrorHandler(s_xError);
 }
 
 void sdl_keep_client_pos(SDL_Window* w, int x, int y)

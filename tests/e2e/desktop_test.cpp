@@ -1,6 +1,7 @@
 // The program on ordinary desktops end to end: under a window manager that
-// frames its windows, with a German keyboard, with no display at all and
-// with a display that goes away while it runs.
+// frames its windows, with a German keyboard, with no display at all, with
+// a display that goes away while it runs and with its window destroyed by
+// another program.
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -232,6 +233,17 @@ TEST_F(Desktop, EndsAndSavesTheSettingsWhenTheDisplayGoesAway)
     x.Stop();
     EXPECT_EQ(app->Wait(kWaitMs).value_or(-1), 1) << "the program ends, failing";
     expect_saved(ini(), {{"Plot", "Projection", "102"}});
+}
+
+// The next request about the window that is gone is an X error, which
+// Xlib's own handler answers by ending the process, saving nothing.
+TEST_F(Desktop, EndsAndSavesTheSettingsWhenAnotherProgramDestroysTheMapWindow)
+{
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_NO_FATAL_FAILURE(HideThePanel());
+    ASSERT_TRUE(x.Tool({OV_XDOTOOL, "windowclose", window}));
+    EXPECT_EQ(app->Wait(kWaitMs).value_or(-1), 1) << "the program ends, failing";
+    expect_saved(ini(), {{"Info", "Show", "0"}});
 }
 
 }  // namespace
