@@ -12,7 +12,9 @@ namespace {
 // A glyph sheet is 16 cells a side of at most a few dozen pixels each; this
 // bound leaves room for any real sheet and keeps SDL from allocating and
 // clearing gigabytes for a lying header before it finds the pixels missing.
-constexpr int64_t kMaxSheetSide = 16384;
+// Run-length coded rows may be cut short and still load, so the bound also
+// keeps such a sheet, made a texture, within 64 MB.
+constexpr int64_t kMaxSheetSide = 4096;
 
 constexpr uint32_t kBiRle8 = 1;
 constexpr uint32_t kBiRle4 = 2;
