@@ -137,6 +137,13 @@ void Orbivane::Start(const Strings& extra, const Strings& drop)
 
 void Orbivane::StartWindowManager()
 {
+    // The first key xdotool sends switches the server's keyboard over to
+    // xdotool's own device, and the server tells every client the keymap
+    // changed. Openbox then drops its key bindings and grabs them again; a
+    // key pressed in between, such as the alt+F4 that closes a window, goes
+    // past it to the focused window. Sent before openbox starts, that first
+    // key leaves openbox nothing to redo.
+    ASSERT_TRUE(x.Tool({OV_XDOTOOL, "key", "shift"}));
     wm = std::make_unique<Proc>(Strings{OV_OPENBOX},
                                 environment({}, {"DISPLAY=" + x.display(), "HOME=" + home()}), home());
     // Openbox names its check window on the root well before it handles
