@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <unistd.h>
 
@@ -98,35 +99,30 @@ bool s_frame(Display* d, Window root, Window w)
     return true;
 }
 
-// The request a pager sends: _NET_WM_STATE add, both directions.
-void s_maximize(Display* d, Window root, Window w)
+// A request to the window manager about w, as pagers and taskbars send them.
+void s_ask(Display* d, Window root, Window w, const char* type, std::initializer_list<long> data)
 {
     XEvent e{};
     e.xclient.type = ClientMessage;
     e.xclient.window = w;
-    e.xclient.message_type = XInternAtom(d, "_NET_WM_STATE", False);
+    e.xclient.message_type = XInternAtom(d, type, False);
     e.xclient.format = 32;
-    e.xclient.data.l[0] = 1;
-    e.xclient.data.l[1] = static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_VERT", False));
-    e.xclient.data.l[2] = static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
-    e.xclient.data.l[3] = 2;
+    int i = 0;
+    for (long v : data) e.xclient.data.l[i++] = v;
     XSendEvent(d, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
     XSync(d, False);
 }
 
-// The request a taskbar's Close sends (source 2, a pager or taskbar).
-void s_close(Display* d, Window root, Window w)
+// _NET_WM_STATE add, both directions, from a pager (source 2).
+void s_maximize(Display* d, Window root, Window w)
 {
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = w;
-    e.xclient.message_type = XInternAtom(d, "_NET_CLOSE_WINDOW", False);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = CurrentTime;
-    e.xclient.data.l[1] = 2;
-    XSendEvent(d, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
-    XSync(d, False);
+    s_ask(d, root, w, "_NET_WM_STATE",
+          {1, static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_VERT", False)),
+           static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_HORZ", False)), 2});
 }
+
+// What a taskbar's Close sends (source 2).
+void s_close(Display* d, Window root, Window w) { s_ask(d, root, w, "_NET_CLOSE_WINDOW", {CurrentTime, 2}); }
 
 }  // namespace
 
