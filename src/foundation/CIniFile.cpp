@@ -4,7 +4,6 @@
 
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -84,16 +83,14 @@ int CIniFile::Load(const std::string& fileName)
 {
     // A FIFO or a device would keep a plain stream waiting or reading for
     // ever; like a missing file, it reads as an empty document.
-    FILE* f = fio_open(fileName.c_str(), "r");
-    if (f == nullptr) {
+    void* buf = nullptr;
+    uint32_t size = 0;
+    if (fio_malloc(fileName.c_str(), &buf, &size) != kFioOk) {
         m_sections.clear();
         return 0;
     }
-    std::string text;
-    char buf[4096];
-    size_t n = 0;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    std::fclose(f);
+    const std::string text(static_cast<const char*>(buf), size);
+    std::free(buf);
     return load(text);
 }
 

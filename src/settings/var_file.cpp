@@ -3,6 +3,7 @@
 #include "settings/var_file.h"
 
 #include "foundation/CIniFile.h"
+#include "foundation/ov_fio.h"
 #include "settings/ov_app.h"
 #include "settings/var.h"
 #include "settings/var_set.h"
@@ -179,14 +180,11 @@ void s_writeInPlace(const std::string& path, const std::string& text)
 {
     // Without waiting for a FIFO's reader, should the name have become one
     // since it was looked at; only a regular file is written.
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) return;
-    struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        s_writeAll(fd, text);
-        fsync(fd);
-    }
-    close(fd);
+    FILE* f = fio_open(path.c_str(), "w");
+    if (!f) return;
+    s_writeAll(fileno(f), text);
+    fsync(fileno(f));
+    std::fclose(f);
 }
 
 // The folder takes no new name (or the scratch name is taken by something

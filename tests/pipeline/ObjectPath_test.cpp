@@ -146,8 +146,7 @@ TEST_F(ObjectPathTest, APathRunningIntoADecayEndsAtItsLastComputedPoint)
     path.SetOrbits(1, 90);
     for (unsigned i = 0; i < path.numPoints; ++i) path.points[i] = {0.25f, 0.25f};
     path.Reset();
-    unsigned known = 0;
-    while (known < path.numPoints && has_position(path.points[known])) ++known;
+    const unsigned known = known_points(path);
     ASSERT_GT(known, 1u);
     ASSERT_LT(known, path.numPoints) << "the satellite decays within the orbit";
     for (unsigned i = known; i < path.numPoints; ++i) EXPECT_FALSE(has_position(path.points[i])) << i;
