@@ -24,13 +24,7 @@ int ConWindow::Create(SDL_Rect* rect, unsigned int windowFlags, unsigned int ren
     if (r != 0) return r;
     SDL_SetWindowMinimumSize(window.window, kMinW, kMinH);
     // Without a font the window shows only its background.
-    if (UpdateFont()) {
-        view.visible = true;
-        // The minimum size may have grown a small saved rectangle.
-        int w = 0, h = 0;
-        SDL_GetWindowSize(window.window, &w, &h);
-        view.SetSize(w, h);
-    }
+    if (UpdateFont()) view.visible = true;
     return 0;
 }
 
@@ -47,6 +41,11 @@ bool ConWindow::UpdateFont()
     // The setting may change before the window exists.
     if (!window.renderer || !font.Load(g_var.con.font, window.renderer)) return false;
     view.font = &font.font;
+    // Sized from the window as it stands: the minimum size may have grown a
+    // small saved rectangle, and cells of another size fit it other numbers.
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window.window, &w, &h);
+    view.SetSize(w, h);
     return true;
 }
 

@@ -40,7 +40,7 @@ protected:
 
 }  // namespace
 
-// A 128-pixel sheet has 8 by 8 cells; columns and rows wait for a resize.
+// A 128-pixel sheet has 8 by 8 cells, fitted to the window as it stands.
 TEST_F(ConWindowTest, SizesInWholeCellsOfItsFontKeepsItsPlaceAndClosingOnlyHides)
 {
     EXPECT_TRUE(con.view.font == &con.font.font && con.view.cols == 80 && con.view.rows == 37);
@@ -55,7 +55,8 @@ TEST_F(ConWindowTest, SizesInWholeCellsOfItsFontKeepsItsPlaceAndClosingOnlyHides
     ASSERT_EQ(SDL_SaveBMP(sheet, (dir / "small.bmp").c_str()), 0);
     SDL_FreeSurface(sheet);
     var_set_str(VAR_CON_FONT, "small.bmp");
-    EXPECT_TRUE(con.font.font.dst.w == 8 && con.view.cols == 41 && con.view.rows == 15);
+    EXPECT_TRUE(con.font.font.dst.w == 8 && con.view.cols == 51 && con.view.rows == 31);
+    EXPECT_TRUE(con.view.console.cols == 51 && con.view.console.rows == 31);
     event(SDL_WINDOWEVENT_RESIZED, 800, 600);
     EXPECT_TRUE(con.view.cols == 100 && con.view.rows == 75);
 }
