@@ -29,10 +29,11 @@ void s_release(CPolylines2f& set)
 // Counted first, so that each array is allocated once at its final size.
 void s_loadCoastlines()
 {
-    char path[kPathSize];
-    // A name that leads nowhere keeps the coastlines drawn before.
-    if (!make_support_file_name(path, g_var.lines.data)) return;
+    // Released first: a name that leads nowhere shows no coastlines, as it
+    // would at the next start, rather than those of the file before.
     s_release(g_coastlines);
+    char path[kPathSize];
+    if (!make_support_file_name(path, g_var.lines.data)) return;
     g_coastlines.Load(path, true);
     const unsigned nPoints = g_coastlines.numPoints;
     const unsigned nLines = g_coastlines.numLines;

@@ -48,18 +48,21 @@ TEST_F(VarSetHooksTest, MoreOrbitsLengthenTheShownPathAndPathSizeResizesIt)
     EXPECT_TRUE(g_opRectsS[5].w == 7 && g_opRectsS[5].x == centre.x - 3 && g_opRectsS[719].h == 7);
 }
 
-TEST_F(VarSetHooksTest, ANewCoastlineFileIsDrawnAtOnceAndAMissingOneKeepsTheOld)
+// A missing file shows what the next start with that name would: nothing.
+TEST_F(VarSetHooksTest, ANewCoastlineFileIsDrawnAtOnceAndAMissingOneLeavesNone)
 {
     start({0, 0, 800, 600});
     var_set_str(VAR_LINES_DATA, dir.write("c.dat", "-180 90\n180 -90\n").c_str());
     ASSERT_EQ(g_coastlinesS.numPoints, 2u);
     EXPECT_TRUE(g_coastlinesS.points[0].x == g_boundsS.x0 && g_coastlinesS.points[1].y == g_boundsS.y1);
     var_set_str(VAR_LINES_DATA, (dir / "missing.dat").c_str());
-    EXPECT_TRUE(g_coastlinesS.numPoints == 2 && g_coastlines.numLines == 1);
+    EXPECT_TRUE(g_coastlines.numPoints == 0 && g_coastlines.numLines == 0);
+    EXPECT_TRUE(g_coastlinesMP.numPoints == 0 && g_coastlinesMP.numLines == 0);
+    EXPECT_TRUE(g_coastlinesS.numPoints == 0 && g_coastlinesS.numLines == 0);
 }
 
 // A set that waited on a FIFO would hang the program, and every later start.
-TEST_F(VarSetHooksTest, AFifoOrAFolderAsTheCoastlineFileKeepsTheOldAtOnce)
+TEST_F(VarSetHooksTest, AFifoOrAFolderAsTheCoastlineFileLeavesNoneAtOnce)
 {
     start({0, 0, 800, 600});
     var_set_str(VAR_LINES_DATA, dir.write("c.dat", "-180 90\n180 -90\n").c_str());
@@ -68,8 +71,9 @@ TEST_F(VarSetHooksTest, AFifoOrAFolderAsTheCoastlineFileKeepsTheOldAtOnce)
     std::filesystem::create_directory(dir / "folder.dat");
     FifoWatchdog dog(fifo);
     for (const std::string& name : {fifo, dir / "folder.dat"}) {
+        var_set_str(VAR_LINES_DATA, dir.write("c.dat", "-180 90\n180 -90\n").c_str());
         var_set_str(VAR_LINES_DATA, name.c_str());
-        EXPECT_TRUE(g_coastlinesS.numPoints == 2 && g_coastlines.numLines == 1) << name;
+        EXPECT_TRUE(g_coastlinesS.numPoints == 0 && g_coastlines.numLines == 0) << name;
     }
     EXPECT_FALSE(dog.Stop()) << "waited on the FIFO";
 }
