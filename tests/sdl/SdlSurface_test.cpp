@@ -64,6 +64,8 @@ TEST(SdlSurface, AHeaderDeclaringMoreThanASheetOrTheFileHoldsIsRefusedBeforeSdlA
         {"rows missing", bmp(2048, 2048, 8)},
         {"top-down rows missing", bmp(2048, -2048, 8)},
         {"core header rows missing", bmp(4000, 4000, 24, 0, 12)},
+        {"run-length coded, a column past the bound", bmp(4097, 64, 8, 1)},
+        {"run-length coded, a row past the bound", bmp(64, 4097, 8, 1)},
     };
     SDL_calloc_func c;
     SDL_realloc_func r;
@@ -76,6 +78,10 @@ TEST(SdlSurface, AHeaderDeclaringMoreThanASheetOrTheFileHoldsIsRefusedBeforeSdlA
         EXPECT_FALSE(sheet.LoadBmp(dir.write("lie.bmp", bytes).c_str())) << what;
         EXPECT_LT(s_largest, size_t{64} << 10) << what;
     }
+    // At the bound itself a run-length sheet, ended at once, still loads.
+    const std::string edge = bmp(4096, 4096, 8, 1).substr(0, 62).append("\x00\x01", 2);
+    SdlSurface sheet;
+    EXPECT_TRUE(sheet.LoadBmp(dir.write("edge.bmp", edge).c_str())) << SDL_GetError();
     SDL_SetMemoryFunctions(s_malloc, c, r, f);
 }
 
