@@ -3,6 +3,8 @@
 #include "foundation/CIniFile.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +12,7 @@
 #include <utility>
 
 #include "foundation/ov_fio.h"
+#include "foundation/ov_str.h"
 
 namespace {
 
@@ -73,6 +76,14 @@ int s_getList(const std::string& text, T* values, unsigned n, Convert convert)
     return count;
 }
 
+// Settings run to a few kilobytes; a file far past that is no settings
+// file, and is not taken into memory whole.
+constexpr size_t kMaxIniBytes = 64u << 20;
+
+// Why an open failed that counts as no file at all: nothing there, or
+// something that is not a regular file (fio_open's own refusals).
+bool s_isNoFile(int err) { return err == ENOENT || err == ENOTDIR || err == EISDIR || err == ENXIO; }
+
 }  // namespace
 
 CIniFile::CIniFile(const std::string& fileName) { Load(fileName); }
@@ -81,17 +92,32 @@ CIniFile::CIniFile(std::istream& in) { load(in); }
 
 int CIniFile::Load(const std::string& fileName)
 {
-    // A FIFO or a device would keep a plain stream waiting or reading for
-    // ever; like a missing file, it reads as an empty document.
-    void* buf = nullptr;
-    uint32_t size = 0;
-    if (fio_malloc(fileName.c_str(), &buf, &size) != kFioOk) {
-        m_sections.clear();
-        return 0;
+    m_sections.clear();
+    // fio_open never waits: a FIFO or a device reads as no file.
+    FILE* f = fio_open(fileName.c_str(), "rb");
+    if (!f) return s_isNoFile(errno) ? 0 : kIniUnread;
+    // Read to the end of what was opened, never to a size asked of the name:
+    // another copy of the program may rename a new file over it meanwhile.
+    std::string text;
+    char buf[4096];
+    bool unread = false;
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) {
+        if (text.size() + n > kMaxIniBytes) {
+            errno = EFBIG;
+            unread = true;
+            break;
+        }
+        text.append(buf, n);
     }
-    const std::string text(static_cast<const char*>(buf), size);
-    std::free(buf);
-    return load(text);
+    unread = unread || std::ferror(f) != 0;
+    const int err = errno;
+    std::fclose(f);
+    if (unread) {
+        errno = err;
+        return kIniUnread;
+    }
+    const size_t mark = str_markLen(text.data(), text.size());
+    return load(text.substr(mark));
 }
 
 int CIniFile::load(std::istream& in)

@@ -7,6 +7,10 @@
 #include <ostream>
 #include <string>
 
+// Load's result for a file that is there but could not be read to its end
+// (errno says why); the document is then empty.
+constexpr int kIniUnread = -1;
+
 // Keys of one section and their values, in byte order.
 using CIniSection = std::map<std::string, std::string>;
 
@@ -16,8 +20,8 @@ public:
     explicit CIniFile(const std::string& fileName);
     explicit CIniFile(std::istream& in);
 
-    // 0 read whole (or nothing readable), 1 "[" without "]", 2 "[]",
-    // 3 key before any section, 4 line without "=", 5 empty key. A name
+    // 0 read whole (or no file), 1 "[" without "]", 2 "[]", 3 key before
+    // any section, 4 line without "=", 5 empty key, or kIniUnread. A name
     // that is no regular file (FIFO, device, folder) is read as no file.
     int Load(const std::string& fileName);
     int load(std::istream& in);

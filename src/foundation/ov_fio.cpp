@@ -2,6 +2,7 @@
 // coastline file are read through these.
 #include "foundation/ov_fio.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 #include <fcntl.h>
@@ -99,9 +100,11 @@ static int s_openFlags(const char* mode)
 
 FILE* fio_open(const char* path, const char* mode)
 {
-    if (!path || !mode) return nullptr;
-    const int flags = s_openFlags(mode);
-    if (flags < 0) return nullptr;
+    const int flags = path && mode ? s_openFlags(mode) : -1;
+    if (flags < 0) {
+        errno = EINVAL;
+        return nullptr;
+    }
     // A blocking open of a FIFO waits for its other end, which may never come.
     const int fd = open(path, flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
@@ -109,12 +112,19 @@ FILE* fio_open(const char* path, const char* mode)
     // changed since any earlier look. Only a regular file: a directory never
     // reads, and a FIFO, socket or device may never end.
     struct stat st;
-    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    // Reads and writes of the file itself then behave as after fopen.
-    const int fl = ok ? fcntl(fd, F_GETFL) : -1;
-    ok = fl != -1 && fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) == 0;
-    if (!ok) {
+    const bool known = fstat(fd, &st) == 0;
+    if (!known || !S_ISREG(st.st_mode)) {
+        const int err = !known ? errno : S_ISDIR(st.st_mode) ? EISDIR : ENXIO;
         close(fd);
+        errno = err;
+        return nullptr;
+    }
+    // Reads and writes of the file itself then behave as after fopen.
+    const int fl = fcntl(fd, F_GETFL);
+    if (fl == -1 || fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0) {
+        const int err = errno;
+        close(fd);
+        errno = err;
         return nullptr;
     }
     // Where fopen leaves it: a stream that only appends starts at the end,

@@ -26,5 +26,6 @@ unsigned fio_read_line(char* buf, unsigned len, FILE* f);
 // fopen, with every mode fopen takes ("r", "w" or "a", with "+", "b", "x"
 // and "e"), that opens only a regular file and never waits: a directory,
 // FIFO, socket or device gives null at once. The descriptor is always
-// close-on-exec, "e" or not.
+// close-on-exec, "e" or not. On null errno says why: as open says, or
+// EISDIR for a folder and ENXIO for any other kind that is not opened.
 FILE* fio_open(const char* path, const char* mode);

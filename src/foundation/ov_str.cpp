@@ -284,6 +284,12 @@ char* strdup_cat(const char* a, const char* b)
     return out;
 }
 
+size_t str_markLen(const void* text, size_t len)
+{
+    static const unsigned char kMark[] = {0xEF, 0xBB, 0xBF};
+    return len >= sizeof kMark && std::memcmp(text, kMark, sizeof kMark) == 0 ? sizeof kMark : 0;
+}
+
 // --- paths ---------------------------------------------------------------------------
 
 char* strcat_fpath(char* dst, const char* name)

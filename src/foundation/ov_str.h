@@ -69,6 +69,11 @@ char* strcpy_right(char* dst, const char* src, unsigned n);
 // A new heap string (free it with free), or null.
 char* strdup_cat(const char* a, const char* b);
 
+// The length of the UTF-8 byte order mark that Windows editors and
+// spreadsheets put before a text: 3 when the len bytes at text begin with
+// it, else 0. Text files are read as if it were not there.
+size_t str_markLen(const void* text, size_t len);
+
 // --- paths, split and joined with kDirSep ---------------------------------
 char* strcat_fpath(char* dst, const char* name);
 char* strcpy_fpath(char* dst, const char* path);

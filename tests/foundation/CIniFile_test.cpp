@@ -7,11 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <climits>
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -183,6 +186,36 @@ TEST(CIniFile, MissingFileGivesAnEmptyDocument)
     ini.Set("A", "k", "v");
     EXPECT_EQ(ini.Load(dir / "none.ini"), 0);
     EXPECT_EQ(saved(ini), "");
+}
+
+// Another copy of the program saves by renaming a new file over the name;
+// a load meanwhile reads one of the two files whole, never a cut one.
+TEST(CIniFile, ALoadRacingARenameOverTheFileReadsOneWholeFile)
+{
+    TempDir dir("ov_ini");
+    const std::string name = dir / "s.ini";
+    const std::string small = "[Plot]\nPadding=1\n";
+    std::string large = "[Plot]\nPadding=2\n";
+    for (int i = 0; i < 200; ++i) large += "[Section " + std::to_string(i) + "]\nk=v\n";
+    write_file(name, small);
+    std::atomic<bool> stop{false};
+    std::thread saver([&] {
+        for (int i = 0; !stop; ++i) {
+            write_file(dir / "new", i % 2 ? small : large);
+            std::rename((dir / "new").c_str(), name.c_str());
+        }
+    });
+    int cut = 0;
+    CIniFile ini;
+    for (int i = 0; i < 20000; ++i) {
+        const int code = ini.Load(name);
+        const std::string padding = value(ini, "Plot", "Padding");
+        const bool whole = padding == "1" || (padding == "2" && value(ini, "Section 199", "k") == "v");
+        if (code != 0 || !whole) ++cut;
+    }
+    stop = true;
+    saver.join();
+    EXPECT_EQ(cut, 0) << "loads of 20000 that were not one whole file";
 }
 
 // Nothing ever writes to the FIFO: a plain open would wait for a writer.
