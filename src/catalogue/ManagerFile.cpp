@@ -31,6 +31,13 @@ int ManagerFile::Load(CObjects& list, const char* path)
 {
     const int code = m_file.Open(path);
     if (code != 0) return code;
+    // The list is read as if the mark were not there, so it neither becomes
+    // part of the first name nor hides a first > or *.
+    if (const size_t mark = str_markLen(m_file.start, m_file.size)) {
+        std::memmove(m_file.start, m_file.start + mark, m_file.size - mark);
+        m_file.size -= uint32_t(mark);
+        m_file.end -= mark;
+    }
     m_objs = &list;
     int result = 0;
     if (Version() == 1)

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "foundation/ov_fio.h"
+#include "foundation/ov_str.h"
 
 int TextFile::Load(const std::string& path)
 {
@@ -27,8 +28,11 @@ int TextFile::Load(const std::string& path)
     if (ok && size > 0) ok = std::fread(data.data(), 1, size, f) == size;
     std::fclose(f);
     if (!ok) return 2;
+    // Both readers then see the text as if the mark were not there.
+    const size_t mark = str_markLen(data.data(), data.size());
+    data.erase(data.begin(), data.begin() + long(mark));
     m_data.swap(data);
-    m_size = size;
+    m_size = uint32_t(m_data.size());
     m_pos = 0;
     return 0;
 }

@@ -84,8 +84,7 @@ TEST(CsvFile, OnlyAnExactFirstHeaderCellOfSeventeenMakesTheForm)
     lower.replace(0, 11, "object_name");
     const std::string sixteen = std::string(kCsvHeader).substr(0, std::string(kCsvHeader).rfind(','));
     const std::string eighteen = std::string(kCsvHeader) + ",EXTRA";
-    const std::string bom = "\xEF\xBB\xBF" + std::string(kCsvHeader);
-    for (const std::string& header : {lower, " " + std::string(kCsvHeader), sixteen, eighteen, bom})
+    for (const std::string& header : {lower, " " + std::string(kCsvHeader), sixteen, eighteen})
         EXPECT_FALSE(readAll(header + "\n" + kIssCsvRow + "\n").valid) << header;
     EXPECT_TRUE(readAll(std::string(kCsvHeader) + "\n").valid);
 }

@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "FifoWatchdog.h"
+#include "catalogue/CObjects.h"
+#include "catalogue/ManagerFile.h"
+#include "catalogue/load_objs.h"
 #include "catalogue_env.h"
+#include "foundation/CIniFile.h"
 
 static std::string str(StrView v) { return std::string(v.ptr ? v.ptr : "", v.len); }
 
@@ -138,4 +143,51 @@ TEST(TextFile, ReadsCopyUpToACountAnOffsetOrACharacter)
     EXPECT_EQ(s, "lue;rest");
     EXPECT_EQ(text.Read(s, 5), 0u);
     EXPECT_EQ(s, "");
+}
+
+// Windows editors and spreadsheets ("CSV UTF-8") start a text with the mark.
+TEST(TextFile, EveryTextReaderReadsAFileAsIfItsByteOrderMarkWereNotThere)
+{
+    TempDir dir;
+    const std::string elements = dir.write("sets.txt", tle_set("ISS (ZARYA)", "25544"));
+    // What a reader made of a file; empty when it read nothing.
+    using Read = std::function<std::string(const std::string& path)>;
+    const auto shown = [](const CObjects& objs) {
+        return objs.m_count ? std::to_string(objs.m_count) + " " + names_of(objs)[0] : "";
+    };
+    const Read settings = [](const std::string& path) {
+        CIniFile ini;
+        ini.Load(path);
+        std::string size, padding, projection;
+        if (!ini.Get("Object", "Size", size) || !ini.Get("Plot", "Padding", padding) ||
+            !ini.Get("Plot", "Projection", projection))
+            return std::string();
+        return size + " " + padding + " " + projection;
+    };
+    const Read sets = [&](const std::string& path) {
+        CObjects objs;
+        load_objs(objs, path);
+        return shown(objs);
+    };
+    const Read list = [&](const std::string& path) {
+        CObjects objs;
+        ManagerFile().Load(objs, path.c_str());
+        return shown(objs);
+    };
+    const struct {
+        const char* reader;
+        std::string text;
+        const Read& read;
+    } cases[] = {
+        {"settings", "[Object]\nSize=9\n[Plot]\nPadding=77\nProjection=102\n", settings},
+        {"comma-separated sets", std::string(kCsvHeader) + "\r\n" + kIssCsvRow + "\r\n", sets},
+        {"three-line sets", tle_set("ISS (ZARYA)", "25544"), sets},
+        {"object list, by lines", ">" + dir.path() + "/\nsets.txt\n", list},
+        {"object list, by words", elements + "\n", list},
+    };
+    for (const auto& c : cases) {
+        const std::string plain = c.read(dir.write("plain", c.text));
+        EXPECT_NE(plain, "") << c.reader;
+        EXPECT_EQ(c.read(dir.write("marked", "\xEF\xBB\xBF" + c.text)), plain) << c.reader;
+    }
 }
