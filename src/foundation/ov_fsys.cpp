@@ -143,10 +143,9 @@ int fsys_getDocumentsPath(char* dst)
     std::string home;
     if (!s_home(home)) return 0;
     std::string dir;
-    if (!s_xdgDocuments(home, dir)) {
-        dir = home + "/Documents";
-        if (!fsys_isDir(dir.c_str())) dir = home.empty() ? std::string(1, kDirSep) : home;
-    }
+    if (!s_xdgDocuments(home, dir)) dir = home + "/Documents";
+    // The entry may name a folder not made yet, or a plain file.
+    if (!fsys_isDir(dir.c_str())) dir = home.empty() ? std::string(1, kDirSep) : home;
     return s_copyOut(dst, dir) ? 1 : 0;
 }
 
@@ -158,11 +157,11 @@ int fsys_getAppDataPath(char* dst, const char* name1, const char* name2)
         if (!s_home(home)) return -1;
         base = home + "/.local/share";
     }
-    if (!s_copyOut(dst, base)) return -1;
+    if (!s_copyOut(dst, base)) return kFsysTooLong;
     for (const char* name : {name1, name2}) {
         if (!name) continue;
         // Room for the joining separator and the terminator.
-        if (std::strlen(dst) + std::strlen(name) + 2 > static_cast<size_t>(kFsysPathMax)) return -1;
+        if (std::strlen(dst) + std::strlen(name) + 2 > static_cast<size_t>(kFsysPathMax)) return kFsysTooLong;
         strcat_fpath(dst, name);
     }
     return fsys_makePath(dst);
@@ -173,7 +172,8 @@ int fsys_getAppDataPath(char* dst, const char* name1, const char* name2)
 int fsys_makeDir(const char* path)
 {
     if (!path) return -1;
-    if (mkdir(path, 0777) == 0) return 0;
+    // The folders made are the user's own, private as XDG makes them.
+    if (mkdir(path, 0700) == 0) return 0;
     // mkdir also says "exists" for a file of that name, which is no folder.
     return errno == EEXIST && fsys_isDir(path) ? 0 : -1;
 }

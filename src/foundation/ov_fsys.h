@@ -21,7 +21,9 @@ int fsys_size(const char* path, uint32_t* size);
 int fsys_getHomePath(char* dst);
 int fsys_getDocumentsPath(char* dst);
 // The user's application-data folder followed by name1 and name2 (each may be
-// null), created with every folder above it; 0, or -1 with dst undefined.
+// null), created with every folder above it; 0, or -1 with dst undefined, or
+// kFsysTooLong when its name would not fit dst.
+constexpr int kFsysTooLong = -2;
 int fsys_getAppDataPath(char* dst, const char* name1, const char* name2);
 
 // 0 when the directory exists afterwards, -1 otherwise.

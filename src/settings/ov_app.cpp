@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -22,36 +23,30 @@ constexpr size_t kJoinLen = 259;  // characters of a folder-and-name join
 char s_base[kMaxLen + 1];
 char s_pref[kMaxLen + 1];
 char s_fname[kMaxLen + 1];
+// The preference folder is there but its name does not fit its cache.
+bool s_prefUnfit = false;
 
-// Copies at most max characters and always terminates.
-void s_copy(char* dst, const char* src, size_t max)
+// Copies src into dst when it fits in max characters. A name is never cut:
+// the cut name would be some other file's.
+bool s_copy(char* dst, const char* src, size_t max)
 {
-    size_t n = std::strlen(src);
-    if (n > max) n = max;
-    std::memcpy(dst, src, n);
-    dst[n] = '\0';
+    const size_t n = std::strlen(src);
+    if (n > max) return false;
+    std::memcpy(dst, src, n + 1);
+    return true;
 }
 
-// Appends to what dst holds, keeping the whole within max characters.
-void s_append(char* dst, const char* text, size_t max)
+// folder followed by name when both fit in max characters; else dst is
+// empty, which names no file.
+bool s_join(char* dst, const char* folder, const char* name, size_t max)
 {
-    const size_t n = std::strlen(dst);
-    s_copy(dst + n, text, max - n);
-}
-
-// folder followed by name, cut to max characters.
-void s_join(char* dst, const char* folder, const char* name, size_t max)
-{
-    s_copy(dst, folder, max);
-    s_append(dst, name, max);
-}
-
-// SDL's text goes into the cache and is given back to SDL.
-void s_fill(char* cache, char* sdlText)
-{
-    if (sdlText == nullptr) return;
-    s_copy(cache, sdlText, kMaxLen);
-    SDL_free(sdlText);
+    const size_t n = std::strlen(folder);
+    if (n > max || !s_copy(dst + n, name, max - n)) {
+        dst[0] = '\0';
+        return false;
+    }
+    std::memcpy(dst, folder, n);
+    return true;
 }
 
 // Fonts, the coastline file and the object list are read as files: a
@@ -62,13 +57,27 @@ bool s_isFile(const char* path) { return fsys_type(path) == 1; }
 
 const char* app_base_path()
 {
-    if (s_base[0] == '\0') s_fill(s_base, SDL_GetBasePath());
+    if (s_base[0] == '\0') {
+        // A folder whose name does not fit stays unknown.
+        if (char* sdl = SDL_GetBasePath()) {
+            s_copy(s_base, sdl, kMaxLen);
+            SDL_free(sdl);
+        }
+    }
     return s_base;
 }
 
 const char* app_pref_path()
 {
-    if (s_pref[0] == '\0') s_fill(s_pref, SDL_GetPrefPath(s_org_name, s_app_name));
+    if (s_pref[0] == '\0') {
+        // The XDG folder, a relative XDG_DATA_HOME ignored as its rules say,
+        // with a separator at the end as for the program folder.
+        char dir[kFsysPathMax];
+        const int rc = fsys_getAppDataPath(dir, s_org_name, s_app_name);
+        s_prefUnfit = rc == kFsysTooLong;
+        const char sep[] = {kDirSep, '\0'};
+        if (rc == 0) s_prefUnfit = !s_join(s_pref, dir, sep, kMaxLen);
+    }
     return s_pref;
 }
 
@@ -76,9 +85,12 @@ const char* app_ini_file_name()
 {
     if (s_fname[0] == '\0') {
         // Without a preference folder the file lives in the current folder,
-        // and stays there for the rest of the run.
-        s_join(s_fname, app_pref_path(), s_app_name, kMaxLen);
-        s_append(s_fname, ".ini", kMaxLen);
+        // and stays there for the rest of the run. A name that does not fit
+        // stays empty: no file is read or written then.
+        if (!app_pref_path()[0] && s_prefUnfit) return s_fname;
+        char name[sizeof s_app_name + 4];
+        std::snprintf(name, sizeof name, "%s.ini", s_app_name);
+        s_join(s_fname, s_pref, name, kMaxLen);
     }
     return s_fname;
 }
@@ -86,25 +98,21 @@ const char* app_ini_file_name()
 bool make_support_file_name(char* dst, const char* name)
 {
     if (str_fpath(name) != nullptr) {
-        s_copy(dst, name, kMaxLen);
-        return s_isFile(dst);
+        if (!s_copy(dst, name, kMaxLen)) dst[0] = '\0';
+        return dst[0] != '\0' && s_isFile(dst);
     }
     // A file in the user folder overrides the one shipped with the program.
-    if (g_var.user.app_path[0] != '\0') {
-        s_join(dst, g_var.user.app_path, name, kJoinLen);
-        if (s_isFile(dst)) return true;
-    }
-    s_join(dst, app_base_path(), name, kJoinLen);
-    return s_isFile(dst);
+    if (g_var.user.app_path[0] != '\0' && s_join(dst, g_var.user.app_path, name, kJoinLen) && s_isFile(dst))
+        return true;
+    return s_join(dst, app_base_path(), name, kJoinLen) && s_isFile(dst);
 }
 
 bool make_data_file_name(char* dst, const char* name)
 {
     if (str_fpath(name) != nullptr) {
-        s_copy(dst, name, kMaxLen);
-        return s_isFile(dst);
+        if (!s_copy(dst, name, kMaxLen)) dst[0] = '\0';
+        return dst[0] != '\0' && s_isFile(dst);
     }
     // An empty data folder leaves the bare name, relative to the current folder.
-    s_join(dst, g_var.user.data_path, name, kJoinLen);
-    return s_isFile(dst);
+    return s_join(dst, g_var.user.data_path, name, kJoinLen) && s_isFile(dst);
 }

@@ -237,8 +237,9 @@ TEST_F(FsysDocuments, JoinsNamesToAHomeAtTheRootWithOneSeparator)
     env.set("XDG_CONFIG_HOME", tmp / "cfg");
     EXPECT_EQ(documents(), fs::is_directory("/Documents") ? "/Documents" : "/");
     fs::create_directories(tmp / "cfg");
-    write_file(tmp / "cfg/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
-    EXPECT_EQ(documents(), "/Papers");
+    // /tmp is a folder wherever the tests run.
+    write_file(tmp / "cfg/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/tmp\"\n");
+    EXPECT_EQ(documents(), "/tmp");
 }
 
 TEST_F(FsysDocuments, FailsOnlyWithoutAHome)
@@ -254,18 +255,30 @@ TEST_F(FsysDocuments, FailsOnlyWithoutAHome)
 TEST_F(FsysDocuments, TakesTheUserDirsEntryWithHomeExpanded)
 {
     fs::create_directories(home + "/Documents");
+    fs::create_directories(home + "/Papers");
     userDirs("# written by xdg-user-dirs-update\n"
              "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
              "XDG_DOCUMENTS_DIR=\"$HOME/Papers/\"\n");
     EXPECT_EQ(documents(), home + "/Papers");
     EXPECT_EQ(last, 1);
+
+    // An entry that names no folder gives the home folder, as a missing
+    // Documents folder does, never the name as it stands.
+    fs::remove(home + "/Papers");
+    EXPECT_EQ(documents(), home);
+    write_file(home + "/Papers", "a plain file");
+    EXPECT_EQ(documents(), home);
+    EXPECT_EQ(last, 1);
 }
 
 TEST_F(FsysDocuments, ReadsAbsoluteAndEscapedValuesAndTheLastEntryWins)
 {
-    userDirs("XDG_DOCUMENTS_DIR=\"/first\"\r\n"
-             "XDG_DOCUMENTS_DIR=\"/srv/my \\\"docs\\\"\"\r\n");
-    EXPECT_EQ(documents(), "/srv/my \"docs\"");
+    const std::string docs = tmp / "my \"docs\"";
+    fs::create_directories(docs);
+    fs::create_directories(tmp / "first");
+    userDirs("XDG_DOCUMENTS_DIR=\"" + (tmp / "first") + "\"\r\n" + "XDG_DOCUMENTS_DIR=\"" + tmp.path() +
+             "/my \\\"docs\\\"\"\r\n");
+    EXPECT_EQ(documents(), docs);
 }
 
 TEST_F(FsysDocuments, IgnoresRelativeOrMalformedEntries)
@@ -287,6 +300,8 @@ TEST_F(FsysDocuments, LooksForUserDirsInXdgConfigHomeWhenItIsAbsolute)
     fs::create_directories(tmp / "cfg");
     write_file(tmp / "cfg/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/FromXdg\"\n");
     userDirs("XDG_DOCUMENTS_DIR=\"$HOME/FromDotConfig\"\n");
+    fs::create_directories(home + "/FromXdg");
+    fs::create_directories(home + "/FromDotConfig");
     env.set("XDG_CONFIG_HOME", tmp / "cfg");
     EXPECT_EQ(documents(), home + "/FromXdg");
     env.set("XDG_CONFIG_HOME", "cfg");
@@ -340,6 +355,6 @@ TEST_F(FsysAppData, FailsWithoutAnyBaseFolderOrWhenTheChainCannotBeMade)
     EXPECT_EQ(fsys_getAppDataPath(buf, "Harrowind", "Orbivane"), -1);
 
     const std::string longName(kFsysPathMax, 'n');
-    EXPECT_EQ(fsys_getAppDataPath(buf, "Fresh", longName.c_str()), -1);
+    EXPECT_EQ(fsys_getAppDataPath(buf, "Fresh", longName.c_str()), kFsysTooLong);
     EXPECT_FALSE(fs::exists(home + "/.local/share/Fresh"));
 }

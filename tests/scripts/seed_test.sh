@@ -75,6 +75,8 @@ mkdir -p "$HOME/.config"
 # The file holds $HOME as written; the seed script expands it.
 # shellcheck disable=SC2016
 echo 'XDG_DOCUMENTS_DIR="$HOME/Docs"' > "$HOME/.config/user-dirs.dirs"
+# Only a folder that is there is taken; without it the home folder is.
+mkdir "$HOME/Docs"
 run_seed
 expect_seeded "$HOME/Docs/datamgr.txt"
 [ ! -e "$HOME/Documents" ] || fail "wrote into ~/Documents too"

@@ -59,6 +59,22 @@ TEST_F(OvApp, PreferenceFolderIsCreatedUnderTheUserDataFolder)
     EXPECT_TRUE(fs::is_directory(pref));
 }
 
+// A relative folder would give every folder the program starts in settings
+// of their own. The folder is looked up once a run: a process of its own.
+TEST(OvAppFolders, ARelativeXdgDataHomeIsIgnored)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto run = [] {
+        const std::string cwd = test_home() + "/cwd";
+        fs::create_directories(cwd);
+        if (chdir(cwd.c_str()) != 0) std::exit(2);
+        setenv("XDG_DATA_HOME", "relative", 1);
+        const bool home = app_ini_file_name() == test_home() + "/.local/share/Harrowind/Orbivane/Orbivane.ini";
+        std::exit(home && !fs::exists(cwd + "/relative") ? 0 : 1);
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
+}
+
 TEST_F(OvApp, SettingsFileIsNamedAfterTheApplicationAndStaysTheSame)
 {
     const char* first = app_ini_file_name();
@@ -136,22 +152,27 @@ TEST_F(OvApp, AFifoOrAFolderIsAsMissingAsNothing)
     }
 }
 
-TEST_F(OvApp, OverlongNamesAreCutInsideTheDestination)
+// A cut name would be some other file's.
+TEST_F(OvApp, OverlongNamesAreMissingAndNeverCut)
 {
     const std::string longName(400, 'n');
     const std::string longPath = dir + longName;
     char exact[261];
     std::memset(exact, 'x', sizeof exact);
     EXPECT_FALSE(make_support_file_name(exact, longPath.c_str()));
-    EXPECT_EQ(std::strlen(exact), 260u);
-    EXPECT_EQ(longPath.compare(0, 260, exact), 0);
+    EXPECT_STREQ(exact, "");
 
     std::strcpy(g_var.user.app_path, dir.c_str());
+    std::memset(exact, 'x', sizeof exact);
     EXPECT_FALSE(make_support_file_name(exact, longName.c_str()));
-    EXPECT_EQ(std::strlen(exact), 259u);
+    EXPECT_STREQ(exact, "");
 
+    // A cut name that is there is not taken for the name asked for.
     std::strcpy(g_var.user.data_path, dir.c_str());
+    const std::string fits = longName.substr(0, 259 - dir.size());
+    write_file(dir + fits, "a file of the user's");
+    std::memset(exact, 'x', sizeof exact);
     EXPECT_FALSE(make_data_file_name(exact, longName.c_str()));
-    EXPECT_EQ(std::strlen(exact), 259u);
-    EXPECT_EQ((dir + longName).compare(0, 259, exact), 0);
+    EXPECT_STREQ(exact, "");
+    EXPECT_TRUE(make_data_file_name(exact, fits.c_str()));
 }
