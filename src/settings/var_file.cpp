@@ -138,16 +138,29 @@ void s_set(CIniFile& ini, const char* sec, const char* key, const SDL_Rect& r)
     ini.Set(sec, key, v, 4);
 }
 
-bool s_writeAll(int fd, const std::string& text)
+bool s_writeAll(int fd, const std::string& text, off_t at = -1)
 {
     const char* p = text.data();
     size_t left = text.size();
     while (left > 0) {
-        const ssize_t n = write(fd, p, left);
+        const ssize_t n = at < 0 ? write(fd, p, left) : pwrite(fd, p, left, at);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         p += n;
         left -= static_cast<size_t>(n);
+        if (at >= 0) at += n;
+    }
+    return true;
+}
+
+bool s_readAll(int fd, std::string& text, size_t size)
+{
+    text.resize(size);
+    for (size_t got = 0; got < size;) {
+        const ssize_t n = pread(fd, &text[got], size - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        got += static_cast<size_t>(n);
     }
     return true;
 }
@@ -174,71 +187,128 @@ std::string s_linkTarget(std::string path)
     return "";
 }
 
-// Rewriting the file itself keeps every name it has, but a failure half-way
-// leaves it cut short, so it is used only where a rename cannot do.
-void s_writeInPlace(const std::string& path, const std::string& text)
+// Rewrites the open file itself, which keeps every name it has. Room for the
+// new text is made before anything of the old is overwritten, and the file
+// is cut to length only once the new text is in, so a full disk leaves the
+// old text whole; should a write fail all the same, the old text goes back.
+void s_rewriteInPlace(int fd, const struct stat& st, const std::string& text)
 {
-    // Without waiting for a FIFO's reader, should the name have become one
-    // since it was looked at; only a regular file is written.
-    FILE* f = fio_open(path.c_str(), "w");
-    if (!f) return;
-    s_writeAll(fileno(f), text);
-    fsync(fileno(f));
-    std::fclose(f);
+    std::string old;
+    if (!s_readAll(fd, old, static_cast<size_t>(st.st_size))) return;
+    const off_t oldSize = st.st_size;
+    const off_t newSize = static_cast<off_t>(text.size());
+    if (newSize > oldSize && posix_fallocate(fd, 0, newSize) != 0) {
+        // Whatever room was had before the disk ran out goes again.
+        static_cast<void>(!ftruncate(fd, oldSize));
+        return;
+    }
+    // Blank lines read as nothing: until the file is cut, the new text
+    // padded with them to the old length reads as the new settings.
+    std::string padded = text;
+    if (newSize < oldSize) padded.append(static_cast<size_t>(oldSize - newSize), '\n');
+    if (!s_writeAll(fd, padded, 0) || fsync(fd) != 0) {
+        s_writeAll(fd, old, 0);
+        static_cast<void>(!ftruncate(fd, oldSize));
+        fsync(fd);
+        return;
+    }
+    if (newSize < oldSize && ftruncate(fd, newSize) == 0) fsync(fd);
+}
+
+// A file the program makes itself, where no scratch file can be made
+// beside it; what a failed write leaves of it goes again.
+void s_createInPlace(const std::string& path, const std::string& text)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return;
+    bool ok = s_writeAll(fd, text);
+    ok = fsync(fd) == 0 && ok;
+    ok = close(fd) == 0 && ok;
+    if (!ok) unlink(path.c_str());
 }
 
 // The folder takes no new name (or the scratch name is taken by something
-// that is not ours to remove). A full disk is not among these: writing in
-// place would then cut the file short.
+// that is not ours to remove). A full disk is not among these.
 bool s_noScratchFile(int err)
 {
     return err == EACCES || err == EPERM || err == EROFS || err == EEXIST || err == ENAMETOOLONG;
 }
 
-// The new file is written beside the old one and renamed over it, so that a
-// full disk or a crash half-way never leaves the user without settings.
-void s_replaceFile(const std::string& name, const std::string& text)
+// The new file is written beside the old one (given by old, null when
+// there is none) and renamed over it, so that a full disk or a crash
+// half-way never leaves the user without settings. 0 when done, -1 when
+// the writing failed, else why the scratch file could not be made.
+int s_renameOver(const std::string& target, const struct stat* old, const std::string& text)
 {
-    const std::string target = s_linkTarget(name);
-    if (target.empty()) return;
-    struct stat st;
-    const bool exists = stat(target.c_str(), &st) == 0;
-    // A FIFO, socket, device or folder was never read as settings, so it is
-    // not written either; a file the user made read-only stays as it is.
-    if (exists && (!S_ISREG(st.st_mode) || access(target.c_str(), W_OK) != 0)) return;
-    // A rename would part the file from its other names.
-    if (exists && st.st_nlink > 1) {
-        s_writeInPlace(target, text);
-        return;
-    }
-
     const std::string tmp = target + ".tmp";
     // Left by a save that died half-way.
     unlink(tmp.c_str());
     const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        // Without an old file there is nothing to lose by writing directly.
-        if (!exists || s_noScratchFile(errno)) s_writeInPlace(target, text);
-        return;
-    }
+    if (fd < 0) return errno;
     bool ok = true;
-    if (exists) {
+    if (old) {
         // The old file's owner where we may (a save run as root must not take
         // the user's file away), and its mode always.
-        static_cast<void>(!fchown(fd, st.st_uid, st.st_gid));
-        ok = fchmod(fd, st.st_mode & 07777) == 0;
+        static_cast<void>(!fchown(fd, old->st_uid, old->st_gid));
+        ok = fchmod(fd, old->st_mode & 07777) == 0;
     }
     ok = s_writeAll(fd, text) && ok;
     ok = fsync(fd) == 0 && ok;
     ok = close(fd) == 0 && ok;
-    if (!ok || std::rename(tmp.c_str(), target.c_str()) != 0) unlink(tmp.c_str());
+    if (ok && std::rename(tmp.c_str(), target.c_str()) == 0) return 0;
+    unlink(tmp.c_str());
+    return -1;
 }
+
+void s_replaceFile(const std::string& name, const std::string& text)
+{
+    if (name.empty()) return;
+    const std::string target = s_linkTarget(name);
+    if (target.empty()) return;
+    // Only a regular file is read as settings, and so only one is written:
+    // a FIFO, device or folder is left alone, and so is a file the user
+    // made read-only.
+    FILE* f = fio_open(target.c_str(), "r+");
+    if (!f) {
+        // Without an old file there is nothing to lose by writing directly.
+        if (errno == ENOENT && s_renameOver(target, nullptr, text) > 0) s_createInPlace(target, text);
+        return;
+    }
+    const int fd = fileno(f);
+    struct stat st;
+    if (fstat(fd, &st) == 0) {
+        // A rename would part the file from its other names.
+        if (st.st_nlink > 1)
+            s_rewriteInPlace(fd, st, text);
+        else if (const int rc = s_renameOver(target, &st, text); rc > 0 && s_noScratchFile(rc))
+            s_rewriteInPlace(fd, st, text);
+    }
+    std::fclose(f);
+}
+
+// Set at start-up when this run must not write the settings: their name
+// does not fit, or the file is there but could not be read, and saving
+// the defaults would lose it.
+bool s_leaveFile = false;
 
 }  // namespace
 
 void var_load()
 {
-    const CIniFile ini{std::string(app_ini_file_name())};
+    const char* name = app_ini_file_name();
+    CIniFile ini;
+    s_leaveFile = false;
+    if (name[0] == '\0') {
+        s_leaveFile = true;
+        std::fputs("Orbivane: the settings file's name would be longer than 260 characters; "
+                   "the settings are neither read nor saved.\n",
+                   stderr);
+    }
+    else if (ini.Load(name) == kIniUnread) {
+        s_leaveFile = true;
+        std::fprintf(stderr, "Orbivane: the settings file %s could not be read (%s); it is left as it is.\n", name,
+                     std::strerror(errno));
+    }
 
     s_text(ini, Ini_User, Ini_AppPath, var_set_user_app_path);
     s_text(ini, Ini_User, Ini_DataPath, var_set_user_data_path, true);
@@ -292,6 +362,7 @@ void var_load()
 
 void var_save()
 {
+    if (s_leaveFile) return;
     CIniFile ini;
 
     s_set(ini, Ini_App, Ini_Base, app_base_path());

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -321,27 +322,108 @@ TEST_F(VarFile, SaveDropsHandAddedLinesAndRewritesTheAppKeys)
     EXPECT_NE(text.find(std::string("Pref=") + app_pref_path() + "\n"), std::string::npos);
 }
 
-TEST_F(VarFile, AWriteCutShortLeavesTheOldFileAndNoScratchFile)
+// A file size limit makes a write fail as a full disk does, whichever way the
+// file is written: renamed over, or rewritten in place for its other name or
+// for a folder that takes no new one.
+TEST_F(VarFile, AWriteCutShortLeavesTheOldFileWholeUnderEveryName)
+{
+    const std::string old = "[Plot]\nPadding=42\n";
+    TempDir tmp("ov_varfile");
+    const std::string other = tmp / "other";
+    const struct {
+        const char* kind;
+        std::function<void()> make;
+    } kinds[] = {
+        {"a plain file", [] {}},
+        {"a hard-linked file", [&] { fs::create_hard_link(ini, other); }},
+        {"a file whose scratch name is taken", [&] { fs::create_directories(ini + ".tmp/inside"); }},
+    };
+    for (const auto& k : kinds) {
+        write_file(ini, old);
+        k.make();
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 64;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        var_save();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        EXPECT_EQ(read_file(ini), old) << k.kind;
+        if (fs::exists(other)) {
+            EXPECT_EQ(read_file(other), old) << k.kind;
+        }
+        // No scratch file is left; a folder on its name stays.
+        EXPECT_TRUE(!fs::exists(ini + ".tmp") || fs::is_directory(ini + ".tmp/inside")) << k.kind;
+
+        var_save();
+        EXPECT_NE(read_file(ini).find("Padding=10\n"), std::string::npos) << k.kind;
+        fs::remove(other);
+        fs::remove_all(ini + ".tmp");
+    }
+}
+
+// Nothing of the file is lost to a run that never read it: here no
+// descriptor is left for its open, then a read of it fails.
+TEST_F(VarFile, AFileThatIsThereButCannotBeReadIsNotSavedOverAndSaysSoOnce)
 {
     const std::string old = "[Plot]\nPadding=42\n";
     write_file(ini, old);
-
-    // A file size limit makes the write fail half-way through the new file.
+    testing::internal::CaptureStderr();
     rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    const int lowest = dup(0);
+    close(lowest);
+    rlimit none = saved;
+    none.rlim_cur = rlim_t(lowest);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &none), 0);
+    var_load();
+    setrlimit(RLIMIT_NOFILE, &saved);
     var_save();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(g_var.plot.padding, 10);
     EXPECT_EQ(read_file(ini), old);
-    EXPECT_FALSE(fs::exists(ini + ".tmp"));
+    EXPECT_EQ(said, "Orbivane: the settings file " + ini + " could not be read (" + std::strerror(EMFILE) +
+                        "); it is left as it is.\n");
 
+    // Reading the process's own memory from address 0 fails at the read.
+    fs::remove(ini);
+    fs::create_symlink("/proc/self/mem", ini);
+    testing::internal::CaptureStderr();
+    var_load();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(std::strerror(EIO)), std::string::npos);
+
+    // A missing file is no such failure: the first run saves.
+    fs::remove(ini);
+    testing::internal::CaptureStderr();
+    var_load();
     var_save();
-    EXPECT_NE(read_file(ini), old);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_TRUE(fs::is_regular_file(ini));
+}
+
+// The settings' name is worked out once a run, so the case runs in a
+// process of its own. Cut to 260 characters, the name would be a file
+// of the user's beside the data folder.
+TEST(VarFileName, ASettingsNameThatDoesNotFitIsNeitherReadNorWrittenNorCut)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto run = [] {
+        const std::string data = test_home() + "/" + std::string(250, 'd');
+        const std::string cut = data.substr(0, 260);
+        write_file(cut, "[Plot]\nPadding=42\n");
+        setenv("XDG_DATA_HOME", data.c_str(), 1);
+        var_load();
+        const bool unread = g_var.plot.padding == 10;
+        var_save();
+        const bool kept = read_file(cut) == "[Plot]\nPadding=42\n" && !fs::exists(data);
+        std::exit(unread && kept ? 0 : 1);
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0),
+                "Orbivane: the settings file's name would be longer than 260 characters; "
+                "the settings are neither read nor saved.");
 }
 
 TEST_F(VarFile, ASettingChangedAtRunTimeIsInForceAfterTheNextStart)
