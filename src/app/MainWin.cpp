@@ -224,11 +224,13 @@ int MainWin::WindowEvent(SDL_WindowEvent const& e)
         UpdateChildRects();
         break;
     case SDL_WINDOWEVENT_CLOSE:
-        // The console goes with the map window; its place is kept as shown,
-        // maximised or not, and as it was when it was minimised.
+        // The console goes with the map window. Only its normal rectangle is
+        // kept: maximised, or minimised (which SDL no longer calls maximised
+        // though it may still be), it keeps what its own events last stored.
         if (SDL_Window* c = con.window.window;
             c && (SDL_GetWindowFlags(c) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MINIMIZED))) {
-            con.window.GetClientRect(&g_var.con.rect);
+            if ((SDL_GetWindowFlags(c) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED)) == 0)
+                con.window.GetClientRect(&g_var.con.rect);
             SDL_HideWindow(c);
         }
         g_var.win.max = sdl_is_maximized(w);

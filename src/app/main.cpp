@@ -51,6 +51,17 @@ bool s_shown(SDL_Window* w) { return w && (SDL_GetWindowFlags(w) & SDL_WINDOW_SH
 
 bool s_isWindow(Uint32 id, SDL_Window* w) { return w && SDL_GetWindowID(w) == id; }
 
+// A quit, as a logout sends, ends the program with the map window still
+// open: its maximised state is kept as closing it would keep it. After a
+// close the window is hidden, or minimised as the close found it, so what
+// the close kept stands.
+void s_keepMaximised()
+{
+    SDL_Window* w = win.window.window;
+    if (w && (SDL_GetWindowFlags(w) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MINIMIZED)))
+        g_var.win.max = sdl_is_maximized(w);
+}
+
 // The backquote, or whatever the layout puts on the key left of 1 (a dead
 // caret on a German keyboard), with no modifier.
 bool s_isToggleKey(const SDL_Keysym& k)
@@ -63,7 +74,10 @@ bool s_isToggleKey(const SDL_Keysym& k)
 void s_route(const SDL_Event& e, bool& quit, bool& toggle)
 {
     switch (e.type) {
-    case SDL_QUIT: quit = true; break;
+    case SDL_QUIT:
+        s_keepMaximised();
+        quit = true;
+        break;
     case SDL_WINDOWEVENT:
         if (s_isWindow(e.window.windowID, win.window.window)) {
             win.WindowEvent(e.window);
@@ -141,10 +155,11 @@ void s_displayLost()
     std::fputs("Orbivane: the connection to the display was lost.\n", stderr);
 }
 
-void s_displayError()
+void s_displayError(const char* error)
 {
     var_save();
-    std::fputs("Orbivane: the display refused a request; a window may have been destroyed.\n", stderr);
+    std::fprintf(stderr, "Orbivane: the display refused a request (%s); a window may have been destroyed.\n",
+                 error);
 }
 
 // Start-up up to the loop; the code says how far it got.

@@ -5,13 +5,18 @@
 
 #include <X11/Xlib.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 
 void (*s_save)() = nullptr;
-void (*s_saveOnError)() = nullptr;
+void (*s_saveOnError)(const char*) = nullptr;
+
+// Core requests have opcodes below 128; the others belong to extensions,
+// whose names only the server could tell.
+constexpr unsigned char kFirstExtensionOpcode = 128;
 
 // Xlib calls this once the connection is gone; nothing may talk to the
 // display after it, so the process ends here without running destructors.
@@ -21,11 +26,30 @@ int s_ioError(Display*)
     std::_Exit(1);
 }
 
+// The error and its request as Xlib's own texts and error database name
+// them; both are read locally, without a request to the display.
+void s_describe(Display* d, const XErrorEvent& e, char* text, size_t n)
+{
+    char error[256] = "";
+    XGetErrorText(d, e.error_code, error, sizeof error);
+    if (e.request_code >= kFirstExtensionOpcode) {
+        std::snprintf(text, n, "%s, request %u minor %u", error, e.request_code, e.minor_code);
+        return;
+    }
+    char major[8];
+    std::snprintf(major, sizeof major, "%u", e.request_code);
+    char request[256] = "";
+    XGetErrorDatabaseText(d, "XRequest", major, "", request, sizeof request);
+    std::snprintf(text, n, "%s, request %u%s%s", error, e.request_code, *request ? " " : "", request);
+}
+
 // Called inside an Xlib call, where no further request may be made: the
 // process ends here as well.
-int s_xError(Display*, XErrorEvent*)
+int s_xError(Display* d, XErrorEvent* e)
 {
-    if (s_saveOnError) s_saveOnError();
+    char text[600];
+    s_describe(d, *e, text, sizeof text);
+    if (s_saveOnError) s_saveOnError(text);
     std::_Exit(1);
 }
 
@@ -58,7 +82,7 @@ void sdl_on_display_lost(void (*save)())
     XSetIOErrorHandler(s_ioError);
 }
 
-void sdl_on_x_error(void (*save)())
+void sdl_on_x_error(void (*save)(const char* error))
 {
     s_saveOnError = save;
     XSetErrorHandler(s_xError);

@@ -17,11 +17,13 @@ void sdl_on_display_lost(void (*save)());
 
 // Saves with save() and ends the process with status 1 on an X error that
 // SDL does not catch itself, such as a request about a window that another
-// program destroyed: Xlib's own handler would end it without saving. Set
+// program destroyed: Xlib's own handler would end it without saving. save()
+// is given the error and the request that caused it, as Xlib names them,
+// e.g. "BadWindow (invalid Window parameter), request 20 X_GetProperty". Set
 // after SDL_Init, it takes the place of SDL's handler for the whole run,
 // which only puts back display modes this program never changes; SDL's
 // handlers around single calls restore it when they are done.
-void sdl_on_x_error(void (*save)());
+void sdl_on_x_error(void (*save)(const char* error));
 
 // Puts the client area of a window just shown back at x, y where the window
 // manager placed its frame there instead, as X11 window managers do with the

@@ -2,6 +2,7 @@
 //   xwin tree          every window with its place, size and map state, and the focus
 //   xwin managed       maps a probe window and ends once a window manager has framed it
 //   xwin maximize ID   asks the window manager to maximise the window
+//   xwin restore ID    asks the window manager to take a maximised window back to its normal size
 //   xwin close ID      asks the window manager to close the window
 //   xwin frame ID      the outer corner of the top-level window holding ID, then ID's own
 // A tool of its own rather than Xlib in the tests: Xlib ends the process when
@@ -113,11 +114,11 @@ void s_ask(Display* d, Window root, Window w, const char* type, std::initializer
     XSync(d, False);
 }
 
-// _NET_WM_STATE add, both directions, from a pager (source 2).
-void s_maximize(Display* d, Window root, Window w)
+// _NET_WM_STATE add (1) or remove (0), both directions, from a pager (source 2).
+void s_maximize(Display* d, Window root, Window w, long add)
 {
     s_ask(d, root, w, "_NET_WM_STATE",
-          {1, static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_VERT", False)),
+          {add, static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_VERT", False)),
            static_cast<long>(XInternAtom(d, "_NET_WM_STATE_MAXIMIZED_HORZ", False)), 2});
 }
 
@@ -148,7 +149,10 @@ int main(int argc, char* argv[])
         s_managed(d, root);
     }
     else if (cmd == "maximize" && argc > 2) {
-        s_maximize(d, root, std::strtoul(argv[2], nullptr, 0));
+        s_maximize(d, root, std::strtoul(argv[2], nullptr, 0), 1);
+    }
+    else if (cmd == "restore" && argc > 2) {
+        s_maximize(d, root, std::strtoul(argv[2], nullptr, 0), 0);
     }
     else if (cmd == "close" && argc > 2) {
         s_close(d, root, std::strtoul(argv[2], nullptr, 0));
@@ -157,7 +161,7 @@ int main(int argc, char* argv[])
         if (!s_frame(d, root, std::strtoul(argv[2], nullptr, 0))) rc = 1;
     }
     else {
-        std::fprintf(stderr, "usage: xwin tree | managed | maximize ID | close ID | frame ID\n");
+        std::fprintf(stderr, "usage: xwin tree | managed | maximize ID | restore ID | close ID | frame ID\n");
         rc = 2;
     }
     XCloseDisplay(d);
