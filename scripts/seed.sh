@@ -35,9 +35,24 @@ if ! err=$(mkdir -p -- "$dir" 2>&1); then
   fi
   cannot "${err##*: }"
 fi
-# The > line lets the bundled names be found wherever the program starts;
-# the < line ends it, so that full names added after it are read as written.
-if ! err=$({ printf '>%s/\n' "$bin"; cat "$bin/datamgr.txt"; echo '<'; } 2>&1 > "$list"); then
+# Written beside its place and renamed there only when whole: a cut or
+# empty list would be taken as the user's and never seeded again.
+if ! err=$(mktemp -- "$dir/.orbivane-seed.XXXXXX" 2>&1); then
   cannot "${err##*: }"
 fi
+tmp=$err
+trap 'rm -f -- "$tmp"' EXIT
+# mktemp makes it private; a list is as readable as any file made here.
+chmod -- "$(printf '%o' $((0666 & ~0$(umask))))" "$tmp" 2>/dev/null || true
+# The > line lets the bundled names be found wherever the program starts;
+# the < line ends it, so that full names added after it are read as written.
+if ! err=$({ printf '>%s/\n' "$bin"; cat "$bin/datamgr.txt"; echo '<'; } 2>&1 > "$tmp"); then
+  cannot "${err##*: }"
+fi
+# -n: a list that appeared meanwhile is the user's and stays (some mv
+# versions call that skip a failure).
+if ! err=$(mv -n -T -- "$tmp" "$list" 2>&1) && [ ! -e "$list" ] && [ ! -L "$list" ]; then
+  cannot "${err##*: }"
+fi
+[ -e "$tmp" ] && exit 0
 echo "Seeded the object list $list"

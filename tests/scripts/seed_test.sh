@@ -127,6 +127,20 @@ bash "$seed" "$bin" >/dev/null 2>"$root/err" && fail "the seed script succeeded"
   fail "said '$(cat "$root/err")'"
 [ ! -e "$root/unmounted" ] || fail "made a folder where the link leads"
 
+# A disk too full for the whole list, as a file-size limit: nothing is left
+# that a later run would take for a list, and that run seeds it whole.
+begin a_list_that_cannot_be_written_whole_is_not_left_behind
+mkdir "$HOME/Documents"
+# The limit holds for every file, so what is said comes through a pipe.
+err=$( (trap '' XFSZ; ulimit -f 0; bash "$seed" "$bin") 2>&1 >/dev/null) && fail "the seed script succeeded"
+[ "$err" = "Could not seed the object list $HOME/Documents/datamgr.txt: File too large" ] || fail "said '$err'"
+[ -z "$(ls -A "$HOME/Documents")" ] || fail "left $(ls -A "$HOME/Documents")"
+run_seed
+expect_seeded "$HOME/Documents/datamgr.txt"
+[ "$(ls -A "$HOME/Documents")" = datamgr.txt ] || fail "left $(ls -A "$HOME/Documents")"
+[ "$(stat -c %a "$HOME/Documents/datamgr.txt")" = "$(printf '%o' $((0666 & ~0$(umask))))" ] ||
+  fail "the list's mode is $(stat -c %a "$HOME/Documents/datamgr.txt")"
+
 # run.sh passes an absolute folder, but the > line must not depend on that.
 begin a_relative_program_folder_is_written_absolute
 mkdir "$HOME/Documents"
