@@ -37,10 +37,9 @@ if ! err=$(mkdir -p -- "$dir" 2>&1); then
 fi
 # Written beside its place and renamed there only when whole: a cut or
 # empty list would be taken as the user's and never seeded again.
-if ! err=$(mktemp -- "$dir/.orbivane-seed.XXXXXX" 2>&1); then
-  cannot "${err##*: }"
+if ! tmp=$(mktemp -- "$dir/.orbivane-seed.XXXXXX" 2>&1); then
+  cannot "${tmp##*: }"
 fi
-tmp=$err
 trap 'rm -f -- "$tmp"' EXIT
 # mktemp makes it private; a list is as readable as any file made here.
 chmod -- "$(printf '%o' $((0666 & ~0$(umask))))" "$tmp" 2>/dev/null || true
