@@ -23,7 +23,8 @@ constexpr size_t kJoinLen = 259;  // characters of a folder-and-name join
 char s_base[kMaxLen + 1];
 char s_pref[kMaxLen + 1];
 char s_fname[kMaxLen + 1];
-// The preference folder is there but its name does not fit its cache.
+// The folder is there but its name does not fit its cache.
+bool s_baseUnfit = false;
 bool s_prefUnfit = false;
 
 // Copies src into dst when it fits in max characters. A name is never cut:
@@ -60,7 +61,7 @@ const char* app_base_path()
     if (s_base[0] == '\0') {
         // A folder whose name does not fit stays unknown.
         if (char* sdl = SDL_GetBasePath()) {
-            s_copy(s_base, sdl, kMaxLen);
+            s_baseUnfit = !s_copy(s_base, sdl, kMaxLen);
             SDL_free(sdl);
         }
     }
@@ -104,6 +105,12 @@ bool make_support_file_name(char* dst, const char* name)
     // A file in the user folder overrides the one shipped with the program.
     if (g_var.user.app_path[0] != '\0' && s_join(dst, g_var.user.app_path, name, kJoinLen) && s_isFile(dst))
         return true;
+    // Without the program folder's name a bare name would be looked for in
+    // whatever folder the program was started from.
+    if (!app_base_path()[0] && s_baseUnfit) {
+        dst[0] = '\0';
+        return false;
+    }
     return s_join(dst, app_base_path(), name, kJoinLen) && s_isFile(dst);
 }
 

@@ -12,7 +12,7 @@ const char* app_ini_file_name();
 
 // dst holds at least 261 characters. True when a regular file is at the
 // path written into dst (a folder, FIFO or device counts as missing); on
-// false dst holds the last path tried, or is empty when that would not fit:
-// a name is never cut.
+// false dst holds the last path tried, or is empty when that would not fit
+// (a program folder whose name does not fit included): a name is never cut.
 bool make_support_file_name(char* dst, const char* name);
 bool make_data_file_name(char* dst, const char* name);

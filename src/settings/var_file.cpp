@@ -58,15 +58,13 @@ const char Ini_Size[] = "Size";
 // --- reading --------------------------------------------------------------
 
 // Two folder and file settings have a meaning when missing, so they take
-// the empty text then.
+// the empty text then, and also when their text is refused.
 void s_text(const CIniFile& ini, const char* sec, const char* key, bool (*set)(const char*),
             bool missingIsEmpty = false)
 {
     std::string v;
-    if (ini.Get(sec, key, v))
-        set(v.c_str());
-    else if (missingIsEmpty)
-        set("");
+    const bool stored = ini.Get(sec, key, v) && set(v.c_str());
+    if (!stored && missingIsEmpty) set("");
 }
 
 void s_int(const CIniFile& ini, const char* sec, const char* key, bool (*set)(int))

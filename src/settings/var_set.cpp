@@ -10,6 +10,7 @@
 #include "pipeline/raw_data.h"
 #include "pipeline/screen_data.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -29,22 +30,39 @@ bool s_setInRange(T& field, int value, uint32_t lo, uint32_t hi)
     return true;
 }
 
-// Pads with NULs and never touches the terminator at the 261st character.
-// The text may be the field itself (a setting set to what it holds).
-void s_copy(char* field, const char* text)
+// n characters of text into the field, padded with NULs; the terminator at
+// the 261st character is never touched. The text may be the field itself
+// (a setting set to what it holds).
+void s_store(char* field, const char* text, size_t n)
 {
-    const size_t n = text != nullptr ? strnlen(text, kMaxLen) : 0;
     if (n > 0) std::memmove(field, text, n);
     std::memset(field + n, 0, kMaxLen - n);
 }
 
-// The text trimmed in s_buf, or the fallback when nothing is left.
+// A text that does not fit is refused, as an out-of-range number is: cut,
+// a name would be some other file's.
+bool s_copy(char* field, const char* text)
+{
+    const size_t n = text != nullptr ? strnlen(text, kMaxLen + 1) : 0;
+    if (n > kMaxLen) return false;
+    s_store(field, text, n);
+    return true;
+}
+
+bool s_isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+// The text without its leading and trailing blanks in s_buf, or the
+// fallback when nothing is left; null when the trimmed text does not fit.
 const char* get_trim(const char* text, const char* fallback)
 {
-    s_copy(s_buf, text);
-    s_buf[kMaxLen] = '\0';
-    str_trim(s_buf);
-    if (s_buf[0] == '\0' && fallback != nullptr) s_copy(s_buf, fallback);
+    const char* b = text != nullptr ? text : "";
+    while (s_isSpace(*b)) ++b;
+    const char* e = b + std::strlen(b);
+    while (e > b && s_isSpace(e[-1])) --e;
+    const size_t n = static_cast<size_t>(e - b);
+    if (n > kMaxLen) return nullptr;
+    s_store(s_buf, b, n);
+    if (n == 0 && fallback != nullptr) s_copy(s_buf, fallback);
     return s_buf;
 }
 
@@ -121,22 +139,23 @@ bool var_set_int(int id, int value)
     }
 }
 
-// The two program folders (40, 41) cannot be set.
+// The two program folders (40, 41) cannot be set. A text that does not
+// fit is refused with false, and then nothing is reloaded.
 bool var_set_str(int id, const char* text)
 {
     switch (id) {
     case VAR_CON_FONT:
-        var_set_con_font(text);
+        if (!var_set_con_font(text)) return false;
         con.UpdateFont();
         break;
     case VAR_LINES_DATA:
-        var_set_lines_data(text);
+        if (!var_set_lines_data(text)) return false;
         // Built, then projected and mapped at once, as at start-up.
         init_data(0xF000 | DATA_LINES);
         update_data(DATA_RAW | DATA_LINES);
         break;
     case VAR_OBJ_DATA:
-        var_set_obj_data(text);
+        if (!var_set_obj_data(text)) return false;
         // The selection points into the list that is about to be reloaded.
         g_var.sel.obj = nullptr;
         free_data(0xF000 | DATA_OBJS);
@@ -144,13 +163,13 @@ bool var_set_str(int id, const char* text)
         win.SelObj(g_var.sel.catnum);
         break;
     case VAR_OBJ_LABEL_FONT:
-        var_set_obj_label_font(text);
+        if (!var_set_obj_label_font(text)) return false;
         win.UpdateObjLabelFont();
         break;
-    case VAR_USER_APP_PATH: var_set_user_app_path(text); break;
-    case VAR_USER_DATA_PATH: var_set_user_data_path(text); break;
+    case VAR_USER_APP_PATH: return var_set_user_app_path(text);
+    case VAR_USER_DATA_PATH: return var_set_user_data_path(text);
     case VAR_WIN_FONT:
-        var_set_win_font(text);
+        if (!var_set_win_font(text)) return false;
         win.UpdateFont();
         break;
     default: break;
@@ -279,43 +298,27 @@ bool var_set_sel_obj(void* obj)
 
 // --- texts ----------------------------------------------------------------
 
-bool var_set_con_font(const char* text)
-{
-    s_copy(g_var.con.font, text);
-    return true;
-}
-bool var_set_lines_data(const char* text)
-{
-    s_copy(g_var.lines.data, text);
-    return true;
-}
-bool var_set_obj_label_font(const char* text)
-{
-    s_copy(g_var.obj.label.font, text);
-    return true;
-}
-bool var_set_win_font(const char* text)
-{
-    s_copy(g_var.win.font, text);
-    return true;
-}
+bool var_set_con_font(const char* text) { return s_copy(g_var.con.font, text); }
+bool var_set_lines_data(const char* text) { return s_copy(g_var.lines.data, text); }
+bool var_set_obj_label_font(const char* text) { return s_copy(g_var.obj.label.font, text); }
+bool var_set_win_font(const char* text) { return s_copy(g_var.win.font, text); }
 
 bool var_set_obj_data(const char* text)
 {
-    s_copy(g_var.obj.data, get_trim(text, "datamgr.txt"));
-    return true;
+    const char* trimmed = get_trim(text, "datamgr.txt");
+    return trimmed != nullptr && s_copy(g_var.obj.data, trimmed);
 }
 
 bool var_set_user_app_path(const char* text)
 {
-    s_copy(g_var.user.app_path, text);
+    if (!s_copy(g_var.user.app_path, text)) return false;
     s_appendSep(g_var.user.app_path);
     return true;
 }
 
 bool var_set_user_data_path(const char* text)
 {
-    get_trim(text, nullptr);
+    if (!get_trim(text, nullptr)) return false;
     // When the lookup fails s_buf stays empty: no data folder, bare names.
     if (s_buf[0] == '\0') fsys_getDocumentsPath(s_buf);
     s_copy(g_var.user.data_path, s_buf);

@@ -4,7 +4,8 @@
 
 #include "settings/var.h"
 
-// --- by id: true for ids they do not handle; false only for a refused range
+// --- by id: true for ids they do not handle; false only for a refused
+// value (a number out of range, a text longer than 260 characters)
 bool var_set_color(int id, const color4b_t& value);
 bool var_set_int(int id, int value);
 bool var_set_str(int id, const char* text);
@@ -39,7 +40,8 @@ bool var_set_plot_projection(int value);
 bool var_set_sel_catnum(int value);
 bool var_set_sel_obj(void* obj);
 
-// Texts are cut to 260 characters.
+// A text longer than 260 characters (after trimming, where trimmed) is
+// refused: never cut.
 bool var_set_con_font(const char* text);
 bool var_set_lines_data(const char* text);
 bool var_set_obj_label_font(const char* text);

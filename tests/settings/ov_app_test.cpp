@@ -9,9 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -73,6 +75,46 @@ TEST(OvAppFolders, ARelativeXdgDataHomeIsIgnored)
         std::exit(home && !fs::exists(cwd + "/relative") ? 0 : 1);
     };
     EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
+}
+
+// SDL names the program folder after the running executable, so the case
+// runs a copy of this test program from a folder whose name does not fit,
+// started in a folder that holds the support file asked for.
+TEST(OvAppFolders, AProgramFolderWhoseNameDoesNotFitFindsNoSupportFile)
+{
+    if (std::getenv("OV_DEEP_COPY")) {
+        char dst[261];
+        std::memset(dst, 'x', sizeof dst);
+        EXPECT_FALSE(make_support_file_name(dst, "font.bmp"));
+        EXPECT_STREQ(dst, "");
+        EXPECT_STREQ(app_base_path(), "");
+        return;
+    }
+    const fs::path deep = fs::path(test_home()) / std::string(130, 'p') / std::string(130, 'q');
+    const fs::path copy = deep / "tests";
+    const fs::path cwd = fs::path(test_home()) / "started-here";
+    fs::create_directories(deep);
+    fs::create_directories(cwd);
+    write_file(cwd / "font.bmp", "BM");
+    const fs::path exe = fs::read_symlink("/proc/self/exe");
+    std::error_code linked;
+    fs::create_hard_link(exe, copy, linked);
+    if (linked) fs::copy_file(exe, copy);
+
+    const pid_t pid = fork();
+    ASSERT_NE(pid, -1);
+    if (pid == 0) {
+        setenv("OV_DEEP_COPY", "1", 1);
+        if (chdir(cwd.c_str()) == 0)
+            execl(copy.c_str(), copy.c_str(),
+                  "--gtest_filter=OvAppFolders.AProgramFolderWhoseNameDoesNotFitFindsNoSupportFile", nullptr);
+        _exit(127);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    fs::remove_all(fs::path(test_home()) / std::string(130, 'p'));
+    fs::remove_all(cwd);
 }
 
 TEST_F(OvApp, SettingsFileIsNamedAfterTheApplicationAndStaysTheSame)

@@ -190,10 +190,13 @@ TEST_F(VarFile, LoadingTheSavedDefaultsGivesTheSameStore)
 
 TEST_F(VarFile, BadValuesLeaveExactlyTheirFieldsAtTheDefaults)
 {
+    // Texts that do not fit, which are never cut.
+    const std::string overlong(261, 'd');
     write_file(ini,
                "; hand-edited\n"
                "[User]\n"
                "AppPath = /fonts\n"
+               "DataPath=" + overlong + "\n"
                "[Plot]\n"
                "Background=1 2 3\n"  // three numbers
                "Padding=250\n"       // out of range
@@ -212,6 +215,7 @@ TEST_F(VarFile, BadValuesLeaveExactlyTheirFieldsAtTheDefaults)
                "Size=big\n"
                "Color=9,9,9,9\n"
                "[Object Label]\n"
+               "Font=" + overlong + "\n"
                "Show=2.0\n"
                "Color=1 2 3 4\n"
                "[Path]\n"

@@ -142,10 +142,25 @@ TEST_F(VarSet, PlainCopiesKeepTheTextAsGiven)
     }
 }
 
-TEST_F(VarSet, LongTextsAreCutTo260CharactersAndPaddedWithNuls)
+// Cut, a name would be some other file's: a text that does not fit is
+// refused as an out-of-range number is, and nothing is reloaded for it.
+TEST_F(VarSet, LongTextsAreRefusedAndShortOnesPaddedWithNuls)
 {
-    const std::string longText(300, 'a');
-    var_set_str(43, longText.c_str());
+    const std::string fits(260, 'a'), longText(261, 'a');
+    int satellite = 0;
+    for (int id = 42; id <= 48; ++id) {
+        var_set_str(id, "kept");
+        var_set_sel_obj(&satellite);
+        EXPECT_FALSE(var_set_str(id, longText.c_str())) << id;
+        EXPECT_EQ(std::string(var_get_str(id)).rfind("kept", 0), 0u) << id;
+        EXPECT_EQ(static_cast<void*>(g_var.sel.obj), &satellite) << id;
+    }
+    // Blanks around a trimmed text do not count.
+    const std::string padded = "  " + std::string(260, 'b') + " \n";
+    EXPECT_TRUE(var_set_obj_data(padded.c_str()));
+    EXPECT_EQ(std::string(g_var.obj.data), std::string(260, 'b'));
+
+    EXPECT_TRUE(var_set_str(43, fits.c_str()));
     EXPECT_EQ(std::strlen(g_var.lines.data), 260u);
     EXPECT_EQ(g_var.lines.data[260], '\0');
 
@@ -219,8 +234,9 @@ TEST_F(VarSet, UserPathThatFillsTheFieldKeepsItsTerminator)
     EXPECT_EQ(g_var.user.app_path[260], '\0');
 
     const std::string longer(400, 'q');
-    var_set_user_data_path(longer.c_str());
-    EXPECT_EQ(std::string(g_var.user.data_path), std::string(260, 'q'));
+    var_set_user_data_path("/data");
+    EXPECT_FALSE(var_set_user_data_path(longer.c_str()));
+    EXPECT_EQ(std::string(g_var.user.data_path), sep("/data"));
 
     const std::string almost(259, 'r');
     var_set_user_app_path(almost.c_str());
