@@ -64,15 +64,26 @@ int ManagerFile::ReadV1()
 {
     char line[kLineSize];
     std::string prefix;
+    // A line longer than the buffer is cut, and a cut name is some other
+    // file's: such a name, or any name after such a prefix, names nothing.
+    bool prefixCut = false;
     while (m_file.cur < m_file.end) {
-        if (m_file.ReadLine(line, kLineSize) == 0) continue;
+        const unsigned len = m_file.ReadLine(line, kLineSize);
+        if (len == 0) continue;
+        const bool cut = len >= kLineSize;
         str_trim(line);
         std::string name;
         switch (line[0]) {
         case '\0':
         case '#': continue;
-        case '>': prefix = str_trim(line + 1); continue;
-        case '<': prefix.clear(); continue;
+        case '>':
+            prefix = str_trim(line + 1);
+            prefixCut = cut;
+            continue;
+        case '<':
+            prefix.clear();
+            prefixCut = false;
+            continue;
         case '*':
             name = str_trim(line + 1);
             if (ReadSearchIdents() != 0) return 0;
@@ -84,7 +95,7 @@ int ManagerFile::ReadV1()
         // Prefix and name must fit the 299 characters of a path; an entry
         // that does not is skipped rather than cut into another name, and
         // its selection goes with it, as with a name that does not exist.
-        if (prefix.size() + name.size() >= kLineSize) {
+        if (cut || prefixCut || prefix.size() + name.size() >= kLineSize) {
             m_catnums.clear();
             m_names.clear();
             continue;

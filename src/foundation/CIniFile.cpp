@@ -96,6 +96,13 @@ int CIniFile::Load(const std::string& fileName)
     // fio_open never waits: a FIFO or a device reads as no file.
     FILE* f = fio_open(fileName.c_str(), "rb");
     if (!f) return s_isNoFile(errno) ? 0 : kIniUnread;
+    // A file being rewritten in place is read once the rewrite is done.
+    if (!fio_lock(fileno(f), false)) {
+        const int err = errno;
+        std::fclose(f);
+        errno = err;
+        return kIniUnread;
+    }
     // Read to the end of what was opened, never to a size asked of the name:
     // another copy of the program may rename a new file over it meanwhile.
     std::string text;

@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
-// Load's result for a file that is there but could not be read to its end
-// (errno says why); the document is then empty.
+// Load's result for a file that is there but could not be read to its end,
+// or stayed locked by a rewrite (errno says why); the document is then empty.
 constexpr int kIniUnread = -1;
 
 // Keys of one section and their values, in byte order.

@@ -9,14 +9,10 @@
 #include "settings/var_set.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <sstream>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -136,154 +132,6 @@ void s_set(CIniFile& ini, const char* sec, const char* key, const SDL_Rect& r)
     ini.Set(sec, key, v, 4);
 }
 
-bool s_writeAll(int fd, const std::string& text, off_t at = -1)
-{
-    const char* p = text.data();
-    size_t left = text.size();
-    while (left > 0) {
-        const ssize_t n = at < 0 ? write(fd, p, left) : pwrite(fd, p, left, at);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        left -= static_cast<size_t>(n);
-        if (at >= 0) at += n;
-    }
-    return true;
-}
-
-bool s_readAll(int fd, std::string& text, size_t size)
-{
-    text.resize(size);
-    for (size_t got = 0; got < size;) {
-        const ssize_t n = pread(fd, &text[got], size - got, static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        got += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// A chain of links this long is taken for a loop, as the kernel does.
-constexpr int kMaxLinkHops = 40;
-
-// Where the settings really are: links are followed to the end, also to a
-// last name that does not exist yet, so that a link is never replaced by a
-// plain file. Empty for a loop of links.
-std::string s_linkTarget(std::string path)
-{
-    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-        char to[PATH_MAX];
-        const ssize_t n = readlink(path.c_str(), to, sizeof to);
-        if (n < 0) return path;
-        if (n == static_cast<ssize_t>(sizeof to)) return "";
-        std::string next(to, static_cast<size_t>(n));
-        // A relative link is read from the folder that holds it.
-        const size_t slash = path.rfind('/');
-        if (next[0] != '/' && slash != std::string::npos) next = path.substr(0, slash + 1) + next;
-        path = next;
-    }
-    return "";
-}
-
-// Rewrites the open file itself, which keeps every name it has. Room for the
-// new text is made before anything of the old is overwritten, and the file
-// is cut to length only once the new text is in, so a full disk leaves the
-// old text whole; should a write fail all the same, the old text goes back.
-void s_rewriteInPlace(int fd, const struct stat& st, const std::string& text)
-{
-    std::string old;
-    if (!s_readAll(fd, old, static_cast<size_t>(st.st_size))) return;
-    const off_t oldSize = st.st_size;
-    const off_t newSize = static_cast<off_t>(text.size());
-    if (newSize > oldSize && posix_fallocate(fd, 0, newSize) != 0) {
-        // Whatever room was had before the disk ran out goes again.
-        static_cast<void>(!ftruncate(fd, oldSize));
-        return;
-    }
-    // Blank lines read as nothing: until the file is cut, the new text
-    // padded with them to the old length reads as the new settings.
-    std::string padded = text;
-    if (newSize < oldSize) padded.append(static_cast<size_t>(oldSize - newSize), '\n');
-    if (!s_writeAll(fd, padded, 0) || fsync(fd) != 0) {
-        s_writeAll(fd, old, 0);
-        static_cast<void>(!ftruncate(fd, oldSize));
-        fsync(fd);
-        return;
-    }
-    if (newSize < oldSize && ftruncate(fd, newSize) == 0) fsync(fd);
-}
-
-// A file the program makes itself, where no scratch file can be made
-// beside it; what a failed write leaves of it goes again.
-void s_createInPlace(const std::string& path, const std::string& text)
-{
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return;
-    bool ok = s_writeAll(fd, text);
-    ok = fsync(fd) == 0 && ok;
-    ok = close(fd) == 0 && ok;
-    if (!ok) unlink(path.c_str());
-}
-
-// The folder takes no new name (or the scratch name is taken by something
-// that is not ours to remove). A full disk is not among these.
-bool s_noScratchFile(int err)
-{
-    return err == EACCES || err == EPERM || err == EROFS || err == EEXIST || err == ENAMETOOLONG;
-}
-
-// The new file is written beside the old one (given by old, null when
-// there is none) and renamed over it, so that a full disk or a crash
-// half-way never leaves the user without settings. 0 when done, -1 when
-// the writing failed, else why the scratch file could not be made.
-int s_renameOver(const std::string& target, const struct stat* old, const std::string& text)
-{
-    const std::string tmp = target + ".tmp";
-    // Left by a save that died half-way.
-    unlink(tmp.c_str());
-    const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return errno;
-    bool ok = true;
-    if (old) {
-        // The old file's owner where we may (a save run as root must not take
-        // the user's file away), and its mode always.
-        static_cast<void>(!fchown(fd, old->st_uid, old->st_gid));
-        ok = fchmod(fd, old->st_mode & 07777) == 0;
-    }
-    ok = s_writeAll(fd, text) && ok;
-    ok = fsync(fd) == 0 && ok;
-    ok = close(fd) == 0 && ok;
-    if (ok && std::rename(tmp.c_str(), target.c_str()) == 0) return 0;
-    unlink(tmp.c_str());
-    return -1;
-}
-
-void s_replaceFile(const std::string& name, const std::string& text)
-{
-    if (name.empty()) return;
-    const std::string target = s_linkTarget(name);
-    if (target.empty()) return;
-    // Only a regular file is read as settings, and so only one is written:
-    // a FIFO, device or folder is left alone, and so is a file the user
-    // made read-only.
-    FILE* f = fio_open(target.c_str(), "r+");
-    if (!f) {
-        // Without an old file there is nothing to lose by writing directly.
-        if (errno == ENOENT && s_renameOver(target, nullptr, text) > 0) s_createInPlace(target, text);
-        return;
-    }
-    const int fd = fileno(f);
-    struct stat st;
-    if (fstat(fd, &st) == 0) {
-        // A rename would part the file from its other names.
-        if (st.st_nlink > 1)
-            s_rewriteInPlace(fd, st, text);
-        else if (const int rc = s_renameOver(target, &st, text); rc > 0 && s_noScratchFile(rc))
-            s_rewriteInPlace(fd, st, text);
-    }
-    std::fclose(f);
-}
-
 // Set at start-up when this run must not write the settings: their name
 // does not fit, or the file is there but could not be read, and saving
 // the defaults would lose it.
@@ -305,7 +153,7 @@ void var_load()
     else if (ini.Load(name) == kIniUnread) {
         s_leaveFile = true;
         std::fprintf(stderr, "Orbivane: the settings file %s could not be read (%s); it is left as it is.\n", name,
-                     std::strerror(errno));
+                     fio_strerror(errno));
     }
 
     s_text(ini, Ini_User, Ini_AppPath, var_set_user_app_path);
@@ -417,5 +265,9 @@ void var_save()
 
     std::ostringstream out;
     ini.save(out);
-    s_replaceFile(app_ini_file_name(), out.str());
+    const std::string text = out.str();
+    const char* name = app_ini_file_name();
+    if (!fio_replace(name, text.data(), text.size()))
+        std::fprintf(stderr, "Orbivane: the settings file %s could not be saved (%s); it is left as it was.\n", name,
+                     fio_strerror(errno));
 }

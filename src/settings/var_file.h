@@ -4,8 +4,7 @@
 
 // Keys that are missing, malformed or out of range keep their value.
 void var_load();
-// Replaces the file only when the new one was written completely; a link
-// keeps pointing at it and it keeps its mode. A file with other names, or
-// in a folder that takes no new file, is rewritten in place instead. A name
-// that is no regular file (FIFO, device, folder) is left as it is.
+// Replaces the file only when the new one was written completely, as
+// fio_replace does; a save that cannot be done leaves the file as it was
+// and says so once on stderr.
 void var_save();

@@ -228,6 +228,14 @@ TEST(ManagerFile, AVersionOnePathTooLongForItsBufferIsSkipped)
     // The selection of a skipped star line is not handed on to the next file.
     EXPECT_EQ(loadList(f, ">" + prefix + "\n*" + rest + "\nFAR\n*\n<\n" + f.dir() + "a.txt\n"),
               (Names{"A1", "A2"}));
+    // A line too long for the buffer is not cut to the name of a file that
+    // is there, whether it is a name or a prefix.
+    const std::string full = deep + "/far.txt";
+    f.write(full.substr(f.path().size() + 1, 299 - f.path().size() - 1), tle_set("CUT", "00044"));
+    EXPECT_EQ(loadList(f, ">\n" + full + "\n" + f.dir() + "b.txt\n"), Names{"B1"});
+    // The buffer keeps the ">" and 298 characters of the prefix.
+    f.write(full.substr(f.path().size() + 1, 298 - f.path().size() - 1) + "Z", tle_set("Z", "00045"));
+    EXPECT_EQ(loadList(f, ">" + full.substr(0, 300) + "\nZ\n<\n" + f.dir() + "b.txt\n"), Names{"B1"});
 }
 
 TEST(ManagerFile, ListsInBothVersionsPickExactlyTheChosenPublishedSatellites)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +16,10 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -219,6 +224,28 @@ TEST(CIniFile, ALoadRacingARenameOverTheFileReadsOneWholeFile)
 }
 
 // Nothing ever writes to the FIFO: a plain open would wait for a writer.
+// A file rewritten in place is locked for the rewrite: a load waits for it
+// and, held off too long, reads nothing rather than a text half written.
+// Another load's shared lock holds none back.
+TEST(CIniFile, ALoadWaitsForARewritesLockAndGivesUpAfterAWhile)
+{
+    TempDir tmp("ov_ini");
+    const std::string path = tmp.write("s.ini", "[A]\nk=1\n");
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_EX), 0);
+    CIniFile ini;
+    EXPECT_EQ(ini.Load(path), kIniUnread);
+    EXPECT_EQ(errno, EWOULDBLOCK);
+
+    ASSERT_EQ(flock(fd, LOCK_SH), 0);
+    EXPECT_EQ(ini.Load(path), 0);
+    int k = 0;
+    EXPECT_TRUE(ini.Get("A", "k", k));
+    EXPECT_EQ(k, 1);
+    close(fd);
+}
+
 TEST(CIniFile, AFifoLoadsAtOnceAsAnEmptyDocument)
 {
     TempDir dir("ov_ini");

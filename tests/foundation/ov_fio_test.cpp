@@ -6,7 +6,12 @@
 
 #include "FifoWatchdog.h"
 #include "TempDir.h"
+#include "file_limit.h"
+#include "held_call.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +21,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -303,4 +309,114 @@ TEST(FioOpen, RefusesACharacterDevice)
         EXPECT_EQ(f, nullptr) << mode;
         if (f) std::fclose(f);
     }
+}
+
+// --- replacing a whole file ---------------------------------------------------
+
+namespace {
+
+bool s_replace(const std::string& path, const std::string& text)
+{
+    return fio_replace(path.c_str(), text.data(), text.size());
+}
+
+std::vector<std::string> s_names(const std::string& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+// Two copies of a program saving at once, each caught half-way: while one
+// has made its scratch file but not written it, or, rewriting a file with
+// two names in place, has written but not cut it. At every step the file is
+// one replace's text, whole.
+TEST(FioReplace, TwoReplacesAtOnceEachLeaveTheFileWhole)
+{
+    TempDir tmp("ov_fio");
+    const std::string file = tmp / "settings.ini";
+    const std::string first(100, 'a'), second(1000, 'b');
+
+    write_file(file, "old\n");
+    {
+        HeldCall a("write", [&] { return s_replace(file, first); });
+        ASSERT_TRUE(a.Reached());
+        HeldCall b("write", [&] { return s_replace(file, second); });
+        ASSERT_TRUE(b.Reached());
+        a.Resume();
+        EXPECT_EQ(a.Wait(), 0);
+        EXPECT_EQ(read_file(file), first) << "while the second replace writes";
+        b.Resume();
+        EXPECT_EQ(b.Wait(), 0);
+        EXPECT_EQ(read_file(file), second);
+        EXPECT_EQ(s_names(tmp.path()), std::vector<std::string>{"settings.ini"});
+    }
+
+    const std::string old(4000, ';');
+    write_file(file, old);
+    fs::create_hard_link(file, tmp / "other");
+    {
+        HeldCall a("ftruncate", [&] { return s_replace(file, first); });
+        ASSERT_TRUE(a.Reached());
+        // Blank lines, which read as nothing, until the cut.
+        EXPECT_EQ(read_file(file), first + std::string(old.size() - first.size(), '\n')) << "before the cut";
+        HeldCall b("flock", [&] { return s_replace(tmp / "other", second); });
+        const bool waited = b.Reached();
+        a.Resume();
+        EXPECT_EQ(a.Wait(), 0);
+        EXPECT_TRUE(waited) << "the second rewrite waits for the first";
+        EXPECT_EQ(b.Wait(), 0);
+        EXPECT_EQ(read_file(file), second);
+        EXPECT_EQ(read_file(tmp / "other"), second);
+    }
+}
+
+// A file-size limit stops a write at any offset, as a full disk can even
+// inside a file's old length on a copy-on-write file system. The file with
+// two names is rewritten in place, and is longer than the new text.
+TEST(FioReplace, AnInPlaceRewriteThatFailsPutsBackWhatItOverwrote)
+{
+    TempDir tmp("ov_fio");
+    const std::string file = tmp / "settings.ini";
+    std::string old;
+    for (int i = 0; i < 200; ++i) old += "old line " + std::to_string(i) + "\n";
+    const std::string text(1000, 'n');
+    write_file(file, old);
+    fs::create_hard_link(file, tmp / "other");
+
+    bool done = true;
+    int err = 0;
+    with_file_size_limit(512, [&] {
+        done = s_replace(file, text);
+        err = errno;
+    });
+
+    EXPECT_FALSE(done);
+    EXPECT_EQ(err, EFBIG);
+    EXPECT_EQ(read_file(file), old);
+    EXPECT_EQ(read_file(tmp / "other"), old);
+
+    EXPECT_TRUE(s_replace(file, text));
+    EXPECT_EQ(read_file(file), text);
+    EXPECT_EQ(read_file(tmp / "other"), text);
+}
+
+// Held by another open of the file, as another copy's rewrite holds it.
+TEST(FioReplace, ALockNotHadInTimeLeavesTheFileAsItWas)
+{
+    TempDir tmp("ov_fio");
+    const std::string file = tmp / "settings.ini";
+    write_file(file, "old\n");
+    fs::create_hard_link(file, tmp / "other");
+    const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_SH), 0);
+    EXPECT_FALSE(s_replace(file, "new\n"));
+    EXPECT_EQ(errno, EWOULDBLOCK);
+    EXPECT_STREQ(fio_strerror(EWOULDBLOCK), "another program kept it locked");
+    close(fd);
+    EXPECT_EQ(read_file(file), "old\n");
 }

@@ -8,6 +8,7 @@
 #include "settings/var_set.h"
 #include "settings_env.h"
 #include "FifoWatchdog.h"
+#include "file_limit.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +31,26 @@ protected:
     {
         reset_store();
         ini = app_ini_file_name();
-        fs::remove_all(ini);
-        fs::remove_all(ini + ".tmp");
+        clear_folder();
     }
     void TearDown() override
     {
-        fs::remove_all(ini);
-        fs::remove_all(ini + ".tmp");
+        clear_folder();
         reset_store();
+    }
+
+    void clear_folder() const
+    {
+        for (const auto& e : fs::directory_iterator(fs::path(ini).parent_path())) fs::remove_all(e.path());
+    }
+
+    // The names beside the settings file in its folder: a save leaves none.
+    std::string others() const
+    {
+        std::string names;
+        for (const auto& e : fs::directory_iterator(fs::path(ini).parent_path()))
+            if (e.path() != ini) names += e.path().filename().string() + " ";
+        return names;
     }
 
     static std::string documents()
@@ -126,7 +139,7 @@ TEST_F(VarFile, FirstRunUsesTheDefaultsAndSavesEveryKeyInOrder)
                                  "Max=0\n"
                                  "Rect=805240832 805240832 800 600 \n";
     EXPECT_EQ(read_file(ini), expected);
-    EXPECT_FALSE(fs::exists(ini + ".tmp"));
+    EXPECT_EQ(others(), "");
 }
 
 TEST_F(VarFile, EveryChangedSettingComesBackAfterARestart)
@@ -326,6 +339,31 @@ TEST_F(VarFile, SaveDropsHandAddedLinesAndRewritesTheAppKeys)
     EXPECT_NE(text.find(std::string("Pref=") + app_pref_path() + "\n"), std::string::npos);
 }
 
+namespace {
+
+// What f says on stderr, read through a pipe: the file that gtest would
+// capture it in is cut by a file-size limit.
+std::string stderr_of(void (*f)())
+{
+    int p[2];
+    if (pipe(p) != 0) return "no pipe";
+    std::fflush(stderr);
+    const int saved = dup(2);
+    dup2(p[1], 2);
+    close(p[1]);
+    f();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::string said;
+    char buf[512];
+    for (ssize_t n; (n = read(p[0], buf, sizeof buf)) > 0;) said.append(buf, static_cast<size_t>(n));
+    close(p[0]);
+    return said;
+}
+
+}  // namespace
+
 // A file size limit makes a write fail as a full disk does, whichever way the
 // file is written: renamed over, or rewritten in place for its other name or
 // for a folder that takes no new one.
@@ -337,32 +375,31 @@ TEST_F(VarFile, AWriteCutShortLeavesTheOldFileWholeUnderEveryName)
     const struct {
         const char* kind;
         std::function<void()> make;
+        const char* others;  // what is beside the file: a save adds nothing
     } kinds[] = {
-        {"a plain file", [] {}},
-        {"a hard-linked file", [&] { fs::create_hard_link(ini, other); }},
-        {"a file whose scratch name is taken", [&] { fs::create_directories(ini + ".tmp/inside"); }},
+        {"a plain file", [] {}, ""},
+        {"a hard-linked file", [&] { fs::create_hard_link(ini, other); }, ""},
+        {"a file whose old scratch name is taken", [&] { fs::create_directories(ini + ".tmp/inside"); },
+         "Orbivane.ini.tmp "},
     };
     for (const auto& k : kinds) {
         write_file(ini, old);
         k.make();
-        rlimit saved{};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 64;
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-        var_save();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
+        std::string said;
+        with_file_size_limit(64, [&] { said = stderr_of(var_save); });
+        EXPECT_EQ(said, "Orbivane: the settings file " + ini + " could not be saved (" + std::strerror(EFBIG) +
+                            "); it is left as it was.\n")
+            << k.kind;
 
         EXPECT_EQ(read_file(ini), old) << k.kind;
         if (fs::exists(other)) {
             EXPECT_EQ(read_file(other), old) << k.kind;
         }
-        // No scratch file is left; a folder on its name stays.
-        EXPECT_TRUE(!fs::exists(ini + ".tmp") || fs::is_directory(ini + ".tmp/inside")) << k.kind;
+        EXPECT_EQ(others(), k.others) << k.kind;
 
+        testing::internal::CaptureStderr();
         var_save();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << k.kind;
         EXPECT_NE(read_file(ini).find("Padding=10\n"), std::string::npos) << k.kind;
         fs::remove(other);
         fs::remove_all(ini + ".tmp");
@@ -466,6 +503,8 @@ TEST_F(VarFile, ALinkStaysALinkAndItsTargetGetsTheSettings)
     TempDir tmp("ov_varfile");
     fs::create_symlink(tmp / "hop", ini);
     fs::create_symlink("settings.ini", tmp / "hop");
+    // The user's own file, on the name a scratch file once had.
+    write_file(tmp / "settings.ini.tmp", "mine");
     var_set_plot_padding(33);
     var_save();
     var_set_plot_padding(44);
@@ -473,8 +512,10 @@ TEST_F(VarFile, ALinkStaysALinkAndItsTargetGetsTheSettings)
     EXPECT_TRUE(fs::is_symlink(ini));
     EXPECT_TRUE(fs::is_symlink(tmp / "hop"));
     EXPECT_NE(read_file(tmp / "settings.ini").find("Padding=44\n"), std::string::npos);
-    EXPECT_FALSE(fs::exists(tmp / "settings.ini.tmp"));
-    EXPECT_FALSE(fs::exists(ini + ".tmp"));
+    EXPECT_EQ(read_file(tmp / "settings.ini.tmp"), "mine");
+    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.path()), fs::directory_iterator()), 3)
+        << "a scratch file is left";
+    EXPECT_EQ(others(), "");
 }
 
 TEST_F(VarFile, TheFileKeepsItsModeAndANewOneFollowsTheUmask)
@@ -499,7 +540,7 @@ TEST_F(VarFile, AHardLinkSeesTheNewSettings)
     var_save();
     EXPECT_EQ(fs::hard_link_count(ini), 2u);
     EXPECT_NE(read_file(tmp / "other").find("Padding=10\n"), std::string::npos);
-    EXPECT_FALSE(fs::exists(ini + ".tmp"));
+    EXPECT_EQ(others(), "");
 }
 
 TEST_F(VarFile, AFileInAReadOnlyFolderIsRewrittenInPlace)
