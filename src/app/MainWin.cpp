@@ -233,9 +233,13 @@ int MainWin::WindowEvent(SDL_WindowEvent const& e)
                 con.window.GetClientRect(&g_var.con.rect);
             SDL_HideWindow(c);
         }
-        g_var.win.max = sdl_is_maximized(w);
         SDL_HideWindow(w);
         break;
+    // Kept as the window changes, so that every way out saves the state it
+    // is in; a minimise does not touch it, as the window may still be
+    // maximised underneath though SDL's flags no longer say so.
+    case SDL_WINDOWEVENT_MAXIMIZED: g_var.win.max = true; break;
+    case SDL_WINDOWEVENT_RESTORED: g_var.win.max = false; break;
     default: break;
     }
     return 0;

@@ -1,6 +1,7 @@
 // The program's body: start-up, the one event loop and shutdown.
 #include <SDL.h>
 
+#include <csignal>
 #include <cstdio>
 
 #include "app/MainWin.h"
@@ -18,6 +19,28 @@ namespace {
 
 constexpr Uint32 kToggleGapMs = 300;
 constexpr Uint32 kPassDelayMs = 50;
+
+// A hang-up, sent when the terminal the program was started from closes,
+// is a request to quit as SIGTERM is; the loop acts on it.
+volatile sig_atomic_t s_hungUp = 0;
+
+void s_onHangUp(int) { s_hungUp = 1; }
+
+// Left alone when it is not the default, so that under nohup the program
+// still ignores it, as SDL leaves SIGINT and SIGTERM.
+void s_catchHangUp()
+{
+    struct sigaction old {};
+    if (sigaction(SIGHUP, nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) != 0 ||
+        old.sa_handler != SIG_DFL)
+        return;
+    struct sigaction hup {};
+    hup.sa_handler = s_onHangUp;
+    sigemptyset(&hup.sa_mask);
+    // One during the save restarts the call it breaks into rather than fail it.
+    hup.sa_flags = SA_RESTART;
+    sigaction(SIGHUP, &hup, nullptr);
+}
 
 // Null when the console window could not be opened.
 SDL_Window* s_conWindow() { return con.window.window; }
@@ -51,17 +74,6 @@ bool s_shown(SDL_Window* w) { return w && (SDL_GetWindowFlags(w) & SDL_WINDOW_SH
 
 bool s_isWindow(Uint32 id, SDL_Window* w) { return w && SDL_GetWindowID(w) == id; }
 
-// A quit, as a logout sends, ends the program with the map window still
-// open: its maximised state is kept as closing it would keep it. After a
-// close the window is hidden, or minimised as the close found it, so what
-// the close kept stands.
-void s_keepMaximised()
-{
-    SDL_Window* w = win.window.window;
-    if (w && (SDL_GetWindowFlags(w) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MINIMIZED)))
-        g_var.win.max = sdl_is_maximized(w);
-}
-
 // The backquote, or whatever the layout puts on the key left of 1 (a dead
 // caret on a German keyboard), with no modifier.
 bool s_isToggleKey(const SDL_Keysym& k)
@@ -74,10 +86,7 @@ bool s_isToggleKey(const SDL_Keysym& k)
 void s_route(const SDL_Event& e, bool& quit, bool& toggle)
 {
     switch (e.type) {
-    case SDL_QUIT:
-        s_keepMaximised();
-        quit = true;
-        break;
+    case SDL_QUIT: quit = true; break;
     case SDL_WINDOWEVENT:
         if (s_isWindow(e.window.windowID, win.window.window)) {
             win.WindowEvent(e.window);
@@ -114,6 +123,7 @@ bool s_pass(bool& toggle)
     bool quit = false;
     SDL_Event e;
     while (SDL_PollEvent(&e)) s_route(e, quit, toggle);
+    if (s_hungUp) quit = true;
     const unsigned dt = sdl_tock();
     tick_data(dt);
     win.Animate(dt);
@@ -165,6 +175,8 @@ void s_displayError(const char* error)
 // Start-up up to the loop; the code says how far it got.
 int s_startup()
 {
+    // First, so that a hang-up from here on ends the program the way a quit does.
+    s_catchHangUp();
     var_load();
     init_data(0xF000 | 0xFF);
     update_data(DATA_RAW | 0xFF);

@@ -263,9 +263,15 @@ TEST_F(MainWinTest, MovingAndResizingStoreTheRectangleAndClosingHidesTheWindow)
     SDL_GetWindowSize(win.window.window, &W, &H);
     expect_layout(0);
 
-    g_var.win.max = true;
-    win.WindowEvent(window_event(SDL_WINDOWEVENT_CLOSE));
+    win.WindowEvent(window_event(SDL_WINDOWEVENT_MAXIMIZED));
+    EXPECT_TRUE(g_var.win.max);
+    win.WindowEvent(window_event(SDL_WINDOWEVENT_RESTORED));
     EXPECT_FALSE(g_var.win.max);
+    // Minimised, a maximised window is no longer maximised to SDL.
+    win.WindowEvent(window_event(SDL_WINDOWEVENT_MAXIMIZED));
+    win.WindowEvent(window_event(SDL_WINDOWEVENT_MINIMIZED));
+    win.WindowEvent(window_event(SDL_WINDOWEVENT_CLOSE));
+    EXPECT_TRUE(g_var.win.max) << "the close keeps the state the window's events left";
     EXPECT_NE(SDL_GetWindowFlags(win.window.window) & SDL_WINDOW_HIDDEN, 0u);
 }
 

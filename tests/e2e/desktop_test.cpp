@@ -3,6 +3,7 @@
 // a display that goes away while it runs and with its window destroyed by
 // another program.
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -53,6 +54,20 @@ protected:
     {
         ASSERT_TRUE(wait_until([&] { return s_near(x.Place(id), want); }, kWaitMs))
             << what << " at " << s_text(x.Place(id));
+    }
+
+    // Opened maximised under openbox, then taken back to its normal size.
+    void StartMaximisedAndRestore()
+    {
+        ASSERT_NO_FATAL_FAILURE(StartWindowManager());
+        WriteSettings("[Window]\nRect=300 400 800 600\nMax=1\n");
+        ASSERT_NO_FATAL_FAILURE(Launch());
+        ASSERT_TRUE(WaitFor([](const Image& i) { return i.w > 2000 && bounds(i, kGrid); }))
+            << "the map window starts maximised";
+        ASSERT_TRUE(x.Tool({OV_XWIN, "restore", window}));
+        // The program takes the window manager's changes in the order they came.
+        ASSERT_TRUE(WaitFor([](const Image& i) { return i.w == 800 && bounds(i, kGrid); }))
+            << "the map window back at its normal size";
     }
 
     // The console shown at its saved place, then maximised by the window manager.
@@ -169,18 +184,32 @@ TEST_F(Desktop, AMaximisedWindowKeepsItsNormalPlaceAndSize)
 // is in by then is what the next start opens with, not the one it started in.
 TEST_F(Desktop, AQuitWhileMinimisedKeepsTheWindowNoLongerMaximised)
 {
-    ASSERT_NO_FATAL_FAILURE(StartWindowManager());
-    WriteSettings("[Window]\nRect=300 400 800 600\nMax=1\n");
-    ASSERT_NO_FATAL_FAILURE(Launch());
-    ASSERT_TRUE(WaitFor([](const Image& i) { return i.w > 2000 && bounds(i, kGrid); }))
-        << "the map window starts maximised";
-    ASSERT_TRUE(x.Tool({OV_XWIN, "restore", window}));
-    // The program takes the window manager's changes in the order they came.
-    ASSERT_TRUE(WaitFor([](const Image& i) { return i.w == 800 && bounds(i, kGrid); }))
-        << "the map window back at its normal size";
+    ASSERT_NO_FATAL_FAILURE(StartMaximisedAndRestore());
     ASSERT_TRUE(x.Tool({OV_XDOTOOL, "windowminimize", "--sync", window}));
     ASSERT_TRUE(wait_until([&] { return !x.Viewable(window); }, kWaitMs)) << "the map window is minimised";
     EXPECT_EQ(Quit(), 0);
+    expect_saved(ini(), {{"Window", "Rect", "300 400 800 600"}, {"Window", "Max", "0"}});
+}
+
+// A logout may take the display away instead: the state the window is in
+// by then is saved all the same.
+TEST_F(Desktop, ADisplayGoneAfterARestoreKeepsTheWindowNoLongerMaximised)
+{
+    ASSERT_NO_FATAL_FAILURE(StartMaximisedAndRestore());
+    // SDL learns of the restore from the window's state, which openbox may
+    // change after the resize; a key sent after that change reaches the
+    // program after it too.
+    std::optional<std::string> state;
+    ASSERT_TRUE(wait_until(
+        [&] {
+            return (state = x.Tool({OV_XWIN, "state", window})) &&
+                   state->find("MAXIMIZED") == std::string::npos;
+        },
+        kWaitMs))
+        << "the window's state: " << state.value_or("(xwin state failed)");
+    ASSERT_NO_FATAL_FAILURE(HideThePanel());
+    x.Stop();
+    EXPECT_EQ(app->Wait(kWaitMs).value_or(-1), 1) << "the program ends, failing";
     expect_saved(ini(), {{"Window", "Rect", "300 400 800 600"}, {"Window", "Max", "0"}});
 }
 
@@ -263,6 +292,17 @@ TEST_F(Desktop, EndsAndSavesTheSettingsWhenTheDisplayGoesAway)
     x.Stop();
     EXPECT_EQ(app->Wait(kWaitMs).value_or(-1), 1) << "the program ends, failing";
     expect_saved(ini(), {{"Plot", "Projection", "102"}});
+}
+
+// Closing the terminal the program was started from hangs it up.
+TEST_F(Desktop, AHangUpEndsTheProgramAndSavesTheSettingsOnAFirstRun)
+{
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_NO_FATAL_FAILURE(HideThePanel());
+    ASSERT_FALSE(std::filesystem::exists(ini())) << "nothing saved before the end";
+    app->Signal(SIGHUP);
+    EXPECT_EQ(app->Wait(kWaitMs).value_or(-1), 0) << "the program ends as on a quit";
+    expect_saved(ini(), {{"Info", "Show", "0"}});
 }
 
 // The next request about the window that is gone is an X error, which

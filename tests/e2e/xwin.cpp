@@ -4,10 +4,12 @@
 //   xwin maximize ID   asks the window manager to maximise the window
 //   xwin restore ID    asks the window manager to take a maximised window back to its normal size
 //   xwin close ID      asks the window manager to close the window
+//   xwin state ID      the window's _NET_WM_STATE, the atoms' names on one line
 //   xwin frame ID      the outer corner of the top-level window holding ID, then ID's own
 // A tool of its own rather than Xlib in the tests: Xlib ends the process when
 // the display goes away, and a window that vanishes mid-query is an error.
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 #include <cstdio>
@@ -125,6 +127,28 @@ void s_maximize(Display* d, Window root, Window w, long add)
 // What a taskbar's Close sends (source 2).
 void s_close(Display* d, Window root, Window w) { s_ask(d, root, w, "_NET_CLOSE_WINDOW", {CurrentTime, 2}); }
 
+// The state as the window manager last wrote it, which is what SDL reads
+// when told the property changed.
+bool s_state(Display* d, Window w)
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long n = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_STATE", False), 0, 64, False, XA_ATOM, &type,
+                           &format, &n, &after, &data) != Success)
+        return false;
+    const auto* atoms = reinterpret_cast<const Atom*>(data);
+    for (unsigned long i = 0; i < n && format == 32; ++i) {
+        char* name = XGetAtomName(d, atoms[i]);
+        std::printf("%s%s", i ? " " : "", name ? name : "?");
+        if (name) XFree(name);
+    }
+    std::printf("\n");
+    if (data) XFree(data);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -157,11 +181,15 @@ int main(int argc, char* argv[])
     else if (cmd == "close" && argc > 2) {
         s_close(d, root, std::strtoul(argv[2], nullptr, 0));
     }
+    else if (cmd == "state" && argc > 2) {
+        if (!s_state(d, std::strtoul(argv[2], nullptr, 0))) rc = 1;
+    }
     else if (cmd == "frame" && argc > 2) {
         if (!s_frame(d, root, std::strtoul(argv[2], nullptr, 0))) rc = 1;
     }
     else {
-        std::fprintf(stderr, "usage: xwin tree | managed | maximize ID | restore ID | close ID | frame ID\n");
+        std::fprintf(stderr, "usage: xwin tree | managed | maximize ID | restore ID | close ID | state ID |"
+                             " frame ID\n");
         rc = 2;
     }
     XCloseDisplay(d);
