@@ -13,7 +13,6 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -100,21 +99,9 @@ TEST(OvAppFolders, AProgramFolderWhoseNameDoesNotFitFindsNoSupportFile)
     std::error_code linked;
     fs::create_hard_link(exe, copy, linked);
     if (linked) fs::copy_file(exe, copy);
-
-    const pid_t pid = fork();
-    ASSERT_NE(pid, -1);
-    if (pid == 0) {
-        setenv("OV_DEEP_COPY", "1", 1);
-        if (chdir(cwd.c_str()) == 0)
-            execl(copy.c_str(), copy.c_str(),
-                  "--gtest_filter=OvAppFolders.AProgramFolderWhoseNameDoesNotFitFindsNoSupportFile", nullptr);
-        _exit(127);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    fs::remove_all(fs::path(test_home()) / std::string(130, 'p'));
-    fs::remove_all(cwd);
+    const std::string run = "cd " + cwd.string() + " && OV_DEEP_COPY=1 " + copy.string() +
+                            " --gtest_filter=OvAppFolders.AProgramFolderWhoseNameDoesNotFitFindsNoSupportFile";
+    EXPECT_EQ(std::system(run.c_str()), 0);
 }
 
 TEST_F(OvApp, SettingsFileIsNamedAfterTheApplicationAndStaysTheSame)

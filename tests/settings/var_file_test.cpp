@@ -8,7 +8,6 @@
 #include "settings/var_set.h"
 #include "settings_env.h"
 #include "FifoWatchdog.h"
-#include "file_limit.h"
 
 #include <gtest/gtest.h>
 
@@ -339,31 +338,6 @@ TEST_F(VarFile, SaveDropsHandAddedLinesAndRewritesTheAppKeys)
     EXPECT_NE(text.find(std::string("Pref=") + app_pref_path() + "\n"), std::string::npos);
 }
 
-namespace {
-
-// What f says on stderr, read through a pipe: the file that gtest would
-// capture it in is cut by a file-size limit.
-std::string stderr_of(void (*f)())
-{
-    int p[2];
-    if (pipe(p) != 0) return "no pipe";
-    std::fflush(stderr);
-    const int saved = dup(2);
-    dup2(p[1], 2);
-    close(p[1]);
-    f();
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    std::string said;
-    char buf[512];
-    for (ssize_t n; (n = read(p[0], buf, sizeof buf)) > 0;) said.append(buf, static_cast<size_t>(n));
-    close(p[0]);
-    return said;
-}
-
-}  // namespace
-
 // A file size limit makes a write fail as a full disk does, whichever way the
 // file is written: renamed over, or rewritten in place for its other name or
 // for a folder that takes no new one.
@@ -372,34 +346,41 @@ TEST_F(VarFile, AWriteCutShortLeavesTheOldFileWholeUnderEveryName)
     const std::string old = "[Plot]\nPadding=42\n";
     TempDir tmp("ov_varfile");
     const std::string other = tmp / "other";
+    // Rewritten in place, a file longer than the new text is written over
+    // before it is cut: what was written goes back.
+    const std::string longer = old + std::string(2000, ';') + "\n";
     const struct {
         const char* kind;
         std::function<void()> make;
         const char* others;  // what is beside the file: a save adds nothing
+        const std::string& old;
     } kinds[] = {
-        {"a plain file", [] {}, ""},
-        {"a hard-linked file", [&] { fs::create_hard_link(ini, other); }, ""},
+        {"a plain file", [] {}, "", old},
+        {"a hard-linked file", [&] { fs::create_hard_link(ini, other); }, "", old},
+        {"a longer hard-linked file", [&] { fs::create_hard_link(ini, other); }, "", longer},
         {"a file whose old scratch name is taken", [&] { fs::create_directories(ini + ".tmp/inside"); },
-         "Orbivane.ini.tmp "},
+         "Orbivane.ini.tmp ", old},
     };
     for (const auto& k : kinds) {
-        write_file(ini, old);
+        write_file(ini, k.old);
         k.make();
-        std::string said;
-        with_file_size_limit(64, [&] { said = stderr_of(var_save); });
-        EXPECT_EQ(said, "Orbivane: the settings file " + ini + " could not be saved (" + std::strerror(EFBIG) +
-                            "); it is left as it was.\n")
-            << k.kind;
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 64;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        var_save();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
 
-        EXPECT_EQ(read_file(ini), old) << k.kind;
+        EXPECT_EQ(read_file(ini), k.old) << k.kind;
         if (fs::exists(other)) {
-            EXPECT_EQ(read_file(other), old) << k.kind;
+            EXPECT_EQ(read_file(other), k.old) << k.kind;
         }
         EXPECT_EQ(others(), k.others) << k.kind;
 
-        testing::internal::CaptureStderr();
         var_save();
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << k.kind;
         EXPECT_NE(read_file(ini).find("Padding=10\n"), std::string::npos) << k.kind;
         fs::remove(other);
         fs::remove_all(ini + ".tmp");
@@ -582,7 +563,10 @@ TEST_F(VarFile, AFifoInPlaceOfTheFileIsLeftAsItIsAtOnce)
 {
     make_fifo(ini);
     FifoWatchdog dog(ini);
+    testing::internal::CaptureStderr();
     var_save();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Orbivane: the settings file " + ini + " could not be saved (not a regular file); it is left as it was.\n");
     EXPECT_FALSE(dog.Stop()) << "waited for a reader";
     EXPECT_EQ(fs::status(ini).type(), fs::file_type::fifo);
 }
