@@ -173,14 +173,13 @@ constexpr int kScratchTries = 100;
 
 int s_errno() { return errno != 0 ? errno : EIO; }
 
-// Writes len bytes at offset at, or at the file's position when at is -1;
-// *done counts the bytes written, also when a write fails.
-bool s_writeAll(int fd, const char* p, size_t len, off_t at, size_t* done)
+// Writes len bytes from the file's start; *done counts the bytes written,
+// also when a write fails.
+bool s_writeAll(int fd, const char* p, size_t len, size_t* done)
 {
     *done = 0;
     while (*done < len) {
-        const size_t left = len - *done;
-        const ssize_t n = at < 0 ? write(fd, p + *done, left) : pwrite(fd, p + *done, left, at + off_t(*done));
+        const ssize_t n = pwrite(fd, p + *done, len - *done, static_cast<off_t>(*done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             if (n == 0) errno = EIO;
@@ -249,6 +248,17 @@ std::string s_randomSuffix()
     return s;
 }
 
+// Writes a new file whole and closes it: 0, or errno of the first failure.
+int s_writeClose(int fd, const char* data, size_t len)
+{
+    int err = 0;
+    size_t done = 0;
+    if (!s_writeAll(fd, data, len, &done)) err = s_errno();
+    if (err == 0 && fsync(fd) != 0) err = s_errno();
+    if (close(fd) != 0 && err == 0) err = s_errno();
+    return err;
+}
+
 // A new file beside target under a name no other replace uses, so that
 // two copies saving at once never write into or rename each other's.
 int s_openScratch(const std::string& target, std::string& name)
@@ -286,10 +296,10 @@ int s_renameOver(const std::string& target, const struct stat* old, const char* 
         static_cast<void>(!fchown(fd, old->st_uid, old->st_gid));
         if (fchmod(fd, old->st_mode & 07777) != 0) err = s_errno();
     }
-    size_t done = 0;
-    if (err == 0 && !s_writeAll(fd, data, len, -1, &done)) err = s_errno();
-    if (err == 0 && fsync(fd) != 0) err = s_errno();
-    if (close(fd) != 0 && err == 0) err = s_errno();
+    if (err != 0)
+        close(fd);
+    else
+        err = s_writeClose(fd, data, len);
     if (err == 0 && std::rename(tmp.c_str(), target.c_str()) != 0) err = s_errno();
     if (err != 0) unlink(tmp.c_str());
     return err;
@@ -304,11 +314,7 @@ int s_createInPlace(const std::string& path, const char* data, size_t len)
     if (fd < 0) return s_errno();
     struct stat mine;
     const bool known = fstat(fd, &mine) == 0;
-    int err = 0;
-    size_t done = 0;
-    if (!s_writeAll(fd, data, len, -1, &done)) err = s_errno();
-    if (err == 0 && fsync(fd) != 0) err = s_errno();
-    if (close(fd) != 0 && err == 0) err = s_errno();
+    const int err = s_writeClose(fd, data, len);
     struct stat there;
     if (err != 0 && known && stat(path.c_str(), &there) == 0 && there.st_dev == mine.st_dev &&
         there.st_ino == mine.st_ino)
@@ -345,12 +351,12 @@ int s_rewriteInPlace(int fd, const char* data, size_t len)
     if (newSize < oldSize) padded.append(static_cast<size_t>(oldSize - newSize), '\n');
     size_t done = 0;
     int err = 0;
-    if (!s_writeAll(fd, padded.data(), padded.size(), 0, &done)) err = s_errno();
+    if (!s_writeAll(fd, padded.data(), padded.size(), &done)) err = s_errno();
     if (err == 0 && fsync(fd) != 0) err = s_errno();
     if (err != 0) {
         // Past what was overwritten the old text is still there, and what
         // stopped the write would stop a longer one too.
-        s_writeAll(fd, old.data(), std::min(done, old.size()), 0, &done);
+        s_writeAll(fd, old.data(), std::min(done, old.size()), &done);
         static_cast<void>(!ftruncate(fd, oldSize));
         fsync(fd);
         return err;

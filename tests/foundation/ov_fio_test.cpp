@@ -324,10 +324,10 @@ void s_stopHere(const char* call)
 }
 }  // namespace
 
-extern "C" ssize_t write(int fd, const void* buf, size_t n)
+extern "C" ssize_t pwrite(int fd, const void* buf, size_t n, off_t offset)
 {
-    s_stopHere("write");
-    return syscall(SYS_write, fd, buf, n);
+    s_stopHere("pwrite");
+    return syscall(SYS_pwrite64, fd, buf, n, offset);
 }
 
 extern "C" int ftruncate(int fd, off_t length) noexcept
@@ -347,7 +347,7 @@ extern "C" int flock(int fd, int operation) noexcept
 namespace {
 
 // A replace in a child process of its own that stops at its first call of
-// stopAt ("write", "ftruncate", or "flock" for a lock refused).
+// stopAt ("pwrite", "ftruncate", or "flock" for a lock refused).
 class HeldReplace {
 public:
     HeldReplace(const char* stopAt, const std::string& path, const std::string& text) : m_pid(fork())
@@ -401,9 +401,9 @@ TEST(FioReplace, TwoReplacesAtOnceEachLeaveTheFileWhole)
 
     write_file(file, "old\n");
     {
-        HeldReplace a("write", file, first);
+        HeldReplace a("pwrite", file, first);
         ASSERT_TRUE(a.Reached());
-        HeldReplace b("write", file, second);
+        HeldReplace b("pwrite", file, second);
         ASSERT_TRUE(b.Reached());
         EXPECT_EQ(a.Finish(), 0);
         EXPECT_EQ(read_file(file), first) << "while the second replace writes";
