@@ -38,10 +38,13 @@ int MainWin::Create()
 
 int MainWin::Create(SDL_Rect* rect, unsigned int windowFlags, unsigned int rendererFlags)
 {
-    const int r = window.Create("Orbivane", rect, windowFlags, rendererFlags);
+    // Shown only once its icon and limits are set: SDL moves a shown window
+    // to set a limit, and that move would miss its place by the frame.
+    const int r = window.Create("Orbivane", rect, windowFlags | SDL_WINDOW_HIDDEN, rendererFlags);
     if (r != 0) return r;
     SetIcon();
     SDL_SetWindowMinimumSize(window.window, 640, 480);
+    if ((windowFlags & SDL_WINDOW_HIDDEN) == 0) SDL_ShowWindow(window.window);
     plot.visible = true;
     if (LoadFonts() != 0) return -1;
     info.visible = g_var.info.show;
@@ -229,8 +232,16 @@ int MainWin::WindowEvent(SDL_WindowEvent const& e)
         // though it may still be), it keeps what its own events last stored.
         if (SDL_Window* c = con.window.window;
             c && (SDL_GetWindowFlags(c) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MINIMIZED))) {
-            if ((SDL_GetWindowFlags(c) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED)) == 0)
-                con.window.GetClientRect(&g_var.con.rect);
+            if ((SDL_GetWindowFlags(c) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED)) == 0) {
+                SDL_Rect r;
+                con.window.GetClientRect(&r);
+                g_var.con.rect.w = r.w;
+                g_var.con.rect.h = r.h;
+                if (sdl_is_placed(c)) {
+                    g_var.con.rect.x = r.x;
+                    g_var.con.rect.y = r.y;
+                }
+            }
             SDL_HideWindow(c);
         }
         SDL_HideWindow(w);

@@ -59,7 +59,6 @@ void s_applyToggle(SDL_Window* w)
     if (!w) return;
     if ((SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN) == 0) {
         SDL_ShowWindow(w);
-        sdl_keep_client_pos(w, g_var.con.rect.x, g_var.con.rect.y);
     }
     else if (SDL_GetKeyboardFocus() == w) {
         SDL_HideWindow(w);
@@ -180,7 +179,7 @@ int s_startup()
     var_load();
     init_data(0xF000 | 0xFF);
     update_data(DATA_RAW | 0xFF);
-    const int r = SDL_Init(SDL_INIT_VIDEO);
+    const int r = sdl_init_video();
     if (r != 0) return save_sdl_err(r, 100);
     // A program no one can see would run until killed: fail as SDL would.
     if (sdl_shows_nothing()) {

@@ -20,9 +20,12 @@ void SdlWindow::Destroy()
 
 int SdlWindow::Create(const char* title, SDL_Rect* rect, unsigned int windowFlags, unsigned int rendererFlags)
 {
-    window = SDL_CreateWindow(title, rect->x, rect->y, rect->w, rect->h, windowFlags);
+    // Made hidden, and shown only once the window manager can read where
+    // its place is meant to be.
+    window = SDL_CreateWindow(title, rect->x, rect->y, rect->w, rect->h, windowFlags | SDL_WINDOW_HIDDEN);
     if (!window) return save_sdl_err(0, 101);
-    if (windowFlags & SDL_WINDOW_SHOWN) sdl_keep_client_pos(window, rect->x, rect->y);
+    sdl_place_client_area(window);
+    if ((windowFlags & SDL_WINDOW_HIDDEN) == 0) SDL_ShowWindow(window);
     renderer = SDL_CreateRenderer(window, -1, rendererFlags);
     if (!renderer) return save_sdl_err(0, 102);
     return 0;

@@ -1,9 +1,10 @@
-// The display under SDL: no display at all, a display that goes away or
-// refuses a request, and windows that a window manager frames where their
-// client area should be.
+// The display under SDL: how frames reach it, no display at all, a display
+// that goes away or refuses a request, and where windows are.
 #include "sdl/ov_display.h"
 
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -66,7 +67,34 @@ bool s_names(const char* list, const char* driver)
     return false;
 }
 
+// The drivers that keep a window's pixels in memory of their own and its
+// place as the program gives it: X11, and the two that show nothing.
+// Wayland's compositor owns both.
+bool s_keepsWindows(const char* driver)
+{
+    return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "offscreen") == 0 ||
+                      std::strcmp(driver, "dummy") == 0);
+}
+
 }  // namespace
+
+int sdl_init_video()
+{
+    // A frame drawn in software is best shown with a plain blit, as on
+    // Windows, rather than through a GL stack loaded just to show it. Only
+    // a driver that keeps the window's pixels itself can do that; elsewhere
+    // SDL finds no software renderer at all. The environment variable wins.
+    if (SDL_getenv(SDL_HINT_FRAMEBUFFER_ACCELERATION)) return SDL_Init(SDL_INIT_VIDEO);
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    const int r = SDL_Init(SDL_INIT_VIDEO);
+    if (r != 0 || s_keepsWindows(SDL_GetCurrentVideoDriver())) return r;
+    // SDL takes the hint when video starts, so it starts again without it.
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_ResetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION);
+    return SDL_Init(SDL_INIT_VIDEO);
+}
+
+bool sdl_tells_place() { return s_keepsWindows(SDL_GetCurrentVideoDriver()); }
 
 bool sdl_shows_nothing()
 {
@@ -88,16 +116,23 @@ void sdl_on_x_error(void (*save)(const char* error))
     XSetErrorHandler(s_xError);
 }
 
-void sdl_keep_client_pos(SDL_Window* w, int x, int y)
+void sdl_place_client_area(SDL_Window* w)
 {
-    if (SDL_WINDOWPOS_ISUNDEFINED(x) || SDL_WINDOWPOS_ISCENTERED(x) || SDL_WINDOWPOS_ISUNDEFINED(y) ||
-        SDL_WINDOWPOS_ISCENTERED(y))
-        return;
-    // The window manager has framed the window by now; its events tell SDL
-    // the frame's borders and where the client area went.
-    SDL_PumpEvents();
-    int cx = 0, cy = 0;
-    SDL_GetWindowPosition(w, &cx, &cy);
-    // SDL moves the frame by the borders it now knows.
-    if (cx != x || cy != y) SDL_SetWindowPosition(w, x, y);
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(w, &info) || info.subsystem != SDL_SYSWM_X11) return;
+    XSizeHints* hints = XAllocSizeHints();
+    if (!hints) return;
+    Display* d = info.info.x11.display;
+    const Window x = info.info.x11.window;
+    long supplied = 0;
+    // SDL's own hints are kept; a window without any gets just this one.
+    if (!XGetWMNormalHints(d, x, hints, &supplied)) hints->flags = 0;
+    // Static: the place is the client area's own corner, whatever frame the
+    // window manager puts around it. Without it the frame's corner goes
+    // there, and the window opens lower by its title bar at every start.
+    hints->flags |= PWinGravity;
+    hints->win_gravity = StaticGravity;
+    XSetWMNormalHints(d, x, hints);
+    XFree(hints);
 }

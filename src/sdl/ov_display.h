@@ -1,9 +1,17 @@
-// The display under SDL: no display at all, a display that goes away or
-// refuses a request, and windows that a window manager frames where their
-// client area should be.
+// The display under SDL: how frames reach it, no display at all, a display
+// that goes away or refuses a request, and where windows are.
 #pragma once
 
 #include <SDL.h>
+
+// SDL_Init for video: SDL_Init's result. Frames are shown with a plain blit
+// where the video driver allows it (X11), and as SDL chooses elsewhere
+// (Wayland), unless SDL_FRAMEBUFFER_ACCELERATION says otherwise.
+int sdl_init_video();
+
+// Whether the video driver tells where a window is. Wayland does not: SDL
+// then says 0,0 for every window, which is no place to keep.
+bool sdl_tells_place();
 
 // Whether SDL started on a video driver that shows no window (offscreen,
 // dummy) although SDL_VIDEODRIVER did not ask for it: with no display to
@@ -25,8 +33,8 @@ void sdl_on_display_lost(void (*save)());
 // handlers around single calls restore it when they are done.
 void sdl_on_x_error(void (*save)(const char* error));
 
-// Puts the client area of a window just shown back at x, y where the window
-// manager placed its frame there instead, as X11 window managers do with the
-// position a window is mapped at. Centred and undefined positions are left
-// alone.
-void sdl_keep_client_pos(SDL_Window* w, int x, int y);
+// Tells the window manager that the place a window asks for is that of its
+// client area, not of the frame put around it, as SDL and the settings
+// mean it. The window manager reads it when the window is mapped, so it is
+// called while the window is still hidden.
+void sdl_place_client_area(SDL_Window* w);

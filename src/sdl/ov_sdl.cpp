@@ -2,6 +2,8 @@
 // box, millisecond ticks for the main loop, and BMP images from memory.
 #include "sdl/ov_sdl.h"
 
+#include "sdl/ov_display.h"
+
 #include <cstdint>
 
 namespace {
@@ -49,5 +51,6 @@ bool sdl_is_maximized(SDL_Window* w) { return (SDL_GetWindowFlags(w) & SDL_WINDO
 
 bool sdl_is_placed(SDL_Window* w)
 {
-    return (SDL_GetWindowFlags(w) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MAXIMIZED)) == SDL_WINDOW_SHOWN;
+    return (SDL_GetWindowFlags(w) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MAXIMIZED)) == SDL_WINDOW_SHOWN &&
+           sdl_tells_place();
 }

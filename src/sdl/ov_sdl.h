@@ -16,9 +16,10 @@ unsigned sdl_tock();
 
 // Windows keep their normal rectangle while maximised.
 bool sdl_is_maximized(SDL_Window* w);
-// Whether the window's position is the place to keep: shown and not
-// maximised. A window manager that lets go of a hidden window leaves it
-// where its frame was, which is not where its client area is shown.
+// Whether the window's position is the place to keep: shown, not
+// maximised, and on a video driver that tells where it is. A window
+// manager that lets go of a hidden window leaves it where its frame was,
+// which is not where its client area is shown.
 bool sdl_is_placed(SDL_Window* w);
 
 SDL_Surface* sdl_surface_from_bmp_mem(const void* mem, int size);

@@ -123,6 +123,15 @@ void Orbivane::Start(const Strings& extra, const Strings& drop)
                 "ASAN_OPTIONS=verify_asan_link_order=0:symbolize=0",
                 "LSAN_OPTIONS=suppressions=" OV_LSAN_SUPP ":print_suppressions=0",
                 "SDL_FRAMEBUFFER_ACCELERATION=0"};
+    // What extra sets takes the place of the same variable above.
+    env.erase(std::remove_if(env.begin(), env.end(),
+                             [&](const std::string& e) {
+                                 const auto name = e.substr(0, e.find('=') + 1);
+                                 return std::any_of(extra.begin(), extra.end(), [&](const std::string& x) {
+                                     return x.compare(0, name.size(), name) == 0;
+                                 });
+                             }),
+              env.end());
     env.insert(env.end(), extra.begin(), extra.end());
     started = std::chrono::steady_clock::now();
     Strings dropped{"SDL_VIDEODRIVER"};
@@ -135,7 +144,7 @@ void Orbivane::Start(const Strings& extra, const Strings& drop)
     close(out);
 }
 
-void Orbivane::StartWindowManager()
+void Orbivane::StartWindowManager(const char* program)
 {
     // The first key xdotool sends switches the server's keyboard over to
     // xdotool's own device, and the server tells every client the keymap
@@ -144,12 +153,12 @@ void Orbivane::StartWindowManager()
     // past it to the focused window. Sent before openbox starts, that first
     // key leaves openbox nothing to redo.
     ASSERT_TRUE(x.Tool({OV_XDOTOOL, "key", "shift"}));
-    wm = std::make_unique<Proc>(Strings{OV_OPENBOX},
+    wm = std::make_unique<Proc>(Strings{program},
                                 environment({}, {"DISPLAY=" + x.display(), "HOME=" + home()}), home());
     // Openbox names its check window on the root well before it handles
     // a window's map request, and may drop the requests that come between:
     // a program started then would wait for ever for its window to show.
-    ASSERT_TRUE(x.Tool({OV_XWIN, "managed"})) << "openbox framed no window";
+    ASSERT_TRUE(x.Tool({OV_XWIN, "managed"})) << program << " framed no window";
 }
 
 Image Orbivane::Shot(const std::string& id) const

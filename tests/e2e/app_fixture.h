@@ -74,9 +74,9 @@ protected:
     void Start(const Strings& extra, const Strings& drop = {});
     // Waits for a window of the program with this name, or for its end.
     void Await(const std::string& name, std::string& id);
-    // Starts openbox and waits until it frames a window: it takes the screen
-    // before it is ready to manage windows.
-    void StartWindowManager();
+    // Starts a window manager, openbox unless named, and waits until it
+    // frames a window: it takes the screen before it is ready to manage them.
+    void StartWindowManager(const char* program = OV_OPENBOX);
 
     // A screenshot of the map window, or of the window id.
     Image Shot() const { return Shot(window); }
