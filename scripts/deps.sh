@@ -6,11 +6,12 @@ set -euo pipefail
 # The program links libX11 itself, so its headers are named here rather
 # than left to come with SDL's.
 build=(build-essential cmake pkg-config libsdl2-dev libx11-dev)
-# The end-to-end tests run the program under Xvfb with a window manager,
-# drive it with xdotool and setxkbmap, and fake the clock. SDL's message
-# box needs the X core fonts, which come with Xvfb only as a Recommends.
+# The end-to-end tests run the program under Xvfb with two window managers
+# and under weston (Wayland) drawing into Xvfb, drive it with xdotool and
+# setxkbmap, and fake the clock. SDL's message box needs the X core fonts,
+# which come with Xvfb only as a Recommends.
 tests=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xfonts-base openbox xdotool x11-apps x11-utils x11-xkb-utils faketime libfaketime)
+  xvfb xfonts-base openbox fluxbox weston xdotool x11-apps x11-utils x11-xkb-utils faketime libfaketime)
 case "${1:-}" in
   "") packages=("${build[@]}") ;;
   test) packages=("${build[@]}" "${tests[@]}") ;;
