@@ -177,8 +177,8 @@ TEST_F(Desktop, RunsOnWaylandAndKeepsThePlacesItIsNotTold)
     std::filesystem::create_directory(runtime);
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     const std::string wayland = "XDG_RUNTIME_DIR=" + runtime;
-    wm = std::make_unique<Proc>(Strings{OV_WESTON, "--backend=x11-backend.so", "--no-config", "--idle-time=0",
-                                        "--socket=ov", "--width=1600", "--height=1000"},
+    wm = std::make_unique<Proc>(Strings{OV_WESTON, "--backend=x11-backend.so", "--use-pixman", "--no-config",
+                                        "--idle-time=0", "--socket=ov", "--width=1600", "--height=1000"},
         environment({}, {"DISPLAY=" + x.display(), "HOME=" + home(), wayland}), home());
     std::string output;
     ASSERT_TRUE(wait_until(
