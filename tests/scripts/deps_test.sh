@@ -39,7 +39,7 @@ unset XDG_CONFIG_HOME XDG_DATA_HOME
 mkdir -p "$HOME"
 
 build="build-essential cmake pkg-config libsdl2-dev libx11-dev"
-tests="libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xfonts-base openbox xdotool x11-apps
+tests="libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xfonts-base openbox fluxbox weston xdotool x11-apps
   x11-utils x11-xkb-utils faketime libfaketime"
 
 expect_installed() {
