@@ -179,7 +179,8 @@ TEST_F(Desktop, RunsOnWaylandAndKeepsThePlacesItIsNotTold)
     const std::string wayland = "XDG_RUNTIME_DIR=" + runtime;
     wm = std::make_unique<Proc>(Strings{OV_WESTON, "--backend=x11-backend.so", "--use-pixman", "--no-config",
                                         "--idle-time=0", "--socket=ov", "--width=1600", "--height=1000"},
-        environment({}, {"DISPLAY=" + x.display(), "HOME=" + home(), wayland}), home());
+                                environment({}, {"DISPLAY=" + x.display(), "HOME=" + home(), wayland}),
+                                home());
     std::string output;
     ASSERT_TRUE(wait_until(
         [&] {
@@ -196,7 +197,8 @@ TEST_F(Desktop, RunsOnWaylandAndKeepsThePlacesItIsNotTold)
            "ASAN_OPTIONS=verify_asan_link_order=0:symbolize=0:detect_leaks=0"},
           {"SDL_FRAMEBUFFER_ACCELERATION"});
     Image shown;
-    WaitIn(output, [&](const Image& i) { return bounds(i, kGrid) || !app->Running(); }, &shown);
+    WaitIn(
+        output, [&](const Image& i) { return bounds(i, kGrid) || !app->Running(); }, &shown);
     ASSERT_TRUE(bounds(shown, kGrid)) << "the map shows in weston's output";
     EXPECT_EQ(Quit(), 0);
     expect_saved(ini(), {{"Window", "Rect", "300 400 800 600"}});
