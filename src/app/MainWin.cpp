@@ -233,14 +233,9 @@ int MainWin::WindowEvent(SDL_WindowEvent const& e)
         if (SDL_Window* c = con.window.window;
             c && (SDL_GetWindowFlags(c) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MINIMIZED))) {
             if ((SDL_GetWindowFlags(c) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED)) == 0) {
-                SDL_Rect r;
-                con.window.GetClientRect(&r);
-                g_var.con.rect.w = r.w;
-                g_var.con.rect.h = r.h;
-                if (sdl_is_placed(c)) {
-                    g_var.con.rect.x = r.x;
-                    g_var.con.rect.y = r.y;
-                }
+                // As the console's own events keep it.
+                SDL_GetWindowSize(c, &g_var.con.rect.w, &g_var.con.rect.h);
+                if (sdl_is_placed(c)) SDL_GetWindowPosition(c, &g_var.con.rect.x, &g_var.con.rect.y);
             }
             SDL_HideWindow(c);
         }

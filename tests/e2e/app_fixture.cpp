@@ -124,14 +124,12 @@ void Orbivane::Start(const Strings& extra, const Strings& drop)
                 "LSAN_OPTIONS=suppressions=" OV_LSAN_SUPP ":print_suppressions=0",
                 "SDL_FRAMEBUFFER_ACCELERATION=0"};
     // What extra sets takes the place of the same variable above.
-    env.erase(std::remove_if(env.begin(), env.end(),
-                             [&](const std::string& e) {
-                                 const auto name = e.substr(0, e.find('=') + 1);
-                                 return std::any_of(extra.begin(), extra.end(), [&](const std::string& x) {
-                                     return x.compare(0, name.size(), name) == 0;
-                                 });
-                             }),
-              env.end());
+    for (const auto& x : extra) {
+        const std::string name = x.substr(0, x.find('=') + 1);
+        env.erase(std::remove_if(env.begin(), env.end(),
+                                 [&](const std::string& e) { return e.compare(0, name.size(), name) == 0; }),
+                  env.end());
+    }
     env.insert(env.end(), extra.begin(), extra.end());
     started = std::chrono::steady_clock::now();
     Strings dropped{"SDL_VIDEODRIVER"};
